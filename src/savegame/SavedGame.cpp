@@ -1,0 +1,116 @@
+#include "savegame/SavedGame.h"
+
+#include <string>
+#include <utility>
+
+namespace bmd {
+
+namespace {
+
+constexpr std::size_t kCardFaceOffset = 0;
+constexpr std::size_t kOnBoardOffset = 108;
+constexpr std::size_t kTriesOffset = 216;
+constexpr std::size_t kMatchesMadeOffset = 218;
+
+// Shifts rather than memcpy, so the bytes do not depend on the host's byte order.
+void PutInt16(SavedGameSlot& bytes, std::size_t offset, std::int16_t value)
+{
+    const auto bits = static_cast<std::uint16_t>(value);
+    bytes[offset] = static_cast<std::uint8_t>(bits & 0xFFu);
+    bytes[offset + 1] = static_cast<std::uint8_t>(bits >> 8);
+}
+
+std::int16_t GetInt16(std::span<const std::uint8_t> bytes, std::size_t offset)
+{
+    const auto bits = static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+    return static_cast<std::int16_t>(bits); // two's complement since C++20
+}
+
+SavedGameStatus Rejected(std::string reason)
+{
+    return {SavedGameError::NotASavedGame, std::move(reason)};
+}
+
+} // namespace
+
+SavedGameSlot EncodeSavedGame(const SavedGame& game) noexcept
+{
+    SavedGameSlot bytes{}; // the unused tail of the slot stays zero
+    for (std::size_t k = 0; k < kCardCount; ++k) {
+        PutInt16(bytes, kCardFaceOffset + 2 * k, game.CardFace[k]);
+        PutInt16(bytes, kOnBoardOffset + 2 * k, game.OnBoard[k]);
+    }
+    PutInt16(bytes, kTriesOffset, game.Tries);
+    PutInt16(bytes, kMatchesMadeOffset, game.MatchesMade);
+    return bytes;
+}
+
+std::optional<SavedGame> DecodeSavedGame(std::span<const std::uint8_t> bytes) noexcept
+{
+    if (bytes.size() < kSavedGameRecordSize) {
+        return std::nullopt;
+    }
+    SavedGame game;
+    for (std::size_t k = 0; k < kCardCount; ++k) {
+        game.CardFace[k] = GetInt16(bytes, kCardFaceOffset + 2 * k);
+        game.OnBoard[k] = GetInt16(bytes, kOnBoardOffset + 2 * k);
+    }
+    game.Tries = GetInt16(bytes, kTriesOffset);
+    game.MatchesMade = GetInt16(bytes, kMatchesMadeOffset);
+    return game;
+}
+
+// A record with all 54 cards found (MatchesMade 27) passes: it is a finished
+// game. The program never writes one, but opening it just shows an empty board
+// and is no reason to turn the file away.
+SavedGameStatus ValidateSavedGame(const SavedGame& game)
+{
+    // Position of each face 1 to 54, or -1 while not yet seen.
+    std::array<int, kCardCount + 1> positionOf;
+    positionOf.fill(-1);
+    for (int position = 0; position < kCardCount; ++position) {
+        const int face = game.CardFace[position];
+        if (face < 1 || face > kCardCount) {
+            return Rejected("Position " + std::to_string(position) + " holds face "
+                            + std::to_string(face) + "; cards are numbered 1 to 54");
+        }
+        if (positionOf[face] >= 0) {
+            return Rejected("Face " + std::to_string(face) + " is dealt twice (positions "
+                            + std::to_string(positionOf[face]) + " and "
+                            + std::to_string(position) + ")");
+        }
+        positionOf[face] = position;
+    }
+    // 54 distinct faces from 1 to 54: every face is on the board exactly once.
+
+    int cardsFound = 0;
+    for (int position = 0; position < kCardCount; ++position) {
+        if (game.OnBoard[position] != kCardFound) {
+            continue; // any non-zero value means still on the board
+        }
+        ++cardsFound;
+        const std::int16_t partner = PartnerFace(game.CardFace[position]);
+        const int partnerPosition = positionOf[partner];
+        if (game.OnBoard[partnerPosition] != kCardFound) {
+            return Rejected("Face " + std::to_string(game.CardFace[position])
+                            + " at position " + std::to_string(position)
+                            + " was found, but its partner, face " + std::to_string(partner)
+                            + " at position " + std::to_string(partnerPosition)
+                            + ", is still on the board");
+        }
+    }
+
+    const int pairsFound = cardsFound / 2; // whole pairs only, checked above
+    if (game.MatchesMade != pairsFound) {
+        return Rejected("MatchesMade is " + std::to_string(game.MatchesMade) + ", but "
+                        + std::to_string(pairsFound) + " pairs were found");
+    }
+    // MatchesMade is at least 0 here, so this also turns away negative Tries.
+    if (game.Tries < game.MatchesMade) {
+        return Rejected("Tries (" + std::to_string(game.Tries) + ") is below MatchesMade ("
+                        + std::to_string(game.MatchesMade) + ")");
+    }
+    return {};
+}
+
+} // namespace bmd

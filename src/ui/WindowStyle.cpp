@@ -1,0 +1,50 @@
+#include "ui/WindowStyle.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QWidget>
+
+namespace bmd::ui {
+
+void InstallFontSubstitutes()
+{
+    static const bool installed = [] {
+        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+        return true;
+    }();
+    (void)installed;
+}
+
+QFont GameFont(double pointSize, bool bold)
+{
+    InstallFontSubstitutes();
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+static QIcon ProgramIcon()
+{
+    static const QIcon icon = [] {
+        QIcon result;
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            result.addFile(QStringLiteral(":/art/icon/icon%1.png").arg(size), QSize(size, size));
+        }
+        return result;
+    }();
+    return icon;
+}
+
+void ApplyWindowStyle(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, kTableGreen);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setFont(GameFont());
+    window->setWindowIcon(ProgramIcon());
+}
+
+} // namespace bmd::ui

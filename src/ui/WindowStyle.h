@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+class QFont;
+
+namespace bmd::ui {
+
+// What every window of the game shares: the title, the green table colour,
+// the "Comic Sans MS" family and the one program icon.
+inline const QString kApplicationTitle = QStringLiteral("Brightmoose Derudirodozir");
+inline const QColor kTableGreen{0, 128, 0};
+
+// Twips are the design unit of the window layouts: 15 to a pixel at 96 dpi.
+constexpr int Px(int twips) { return (twips + 7) / 15; }
+
+// "Comic Sans MS" at the given point size; Comic Neue stands in where the
+// family is missing (see InstallFontSubstitutes).
+QFont GameFont(double pointSize = 8.25, bool bold = false);
+
+// Maps "Comic Sans MS" onto Comic Neue once per process.
+void InstallFontSubstitutes();
+
+// Green background, game font and program icon for a top-level window.
+void ApplyWindowStyle(QWidget* window);
+
+} // namespace bmd::ui

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "game/Game.h"
+#include "game/RandomSource.h"
+#include "seam/GameWindow.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace bmd::ui {
+
+class CardImage;
+class DeckSmall;
+
+// The game table: the 6 x 9 board, the toolbar, the status bar with the
+// counters, the Game and Help menus and the turn timer. The rules live in
+// Game; this window only shows what Game asks for and hands it the clicks.
+class frmBrightmooseConcentration : public QMainWindow, public GameWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 654;   // 9810 twips
+    static constexpr int kClientHeight = 634;  // 9510 twips
+    static constexpr int kToolbarHeight = 28;
+    static constexpr int kStatusBarHeight = 25;
+    static constexpr int kTurnPauseMs = 750;
+
+    // A null random source means the clock-seeded one of the program.
+    explicit frmBrightmooseConcentration(RandomSource* random = nullptr, QWidget* parent = nullptr);
+    ~frmBrightmooseConcentration() override;
+
+    Game& GameLogic() { return game_; }
+    CardImage* Card(int index) const { return imgCard.at(index); }
+    DeckSmall* Deck() const { return Deck1; }
+    QLabel* StatusPanel(int panel) const { return panels_.at(panel - 1); }
+    QToolBar* Toolbar() const { return Toolbar1; }
+    const QTimer& TurnTimer() const { return Timer1; }
+    // Where a card stands, in pixels from the top left of the client area
+    // below the menu bar.
+    QPoint CardPositionInClientArea(int index) const;
+
+    // GameWindow
+    void SetDeckChangeCard(std::int32_t face) override;
+    void SetCardPictureFromDeck(int index) override;
+    void SetCardVisible(int index, bool visible) override;
+    void SetCardStretch(int index, bool stretch) override;
+    void SetStatusPanelText(int panel, const std::string& text) override;
+    void SetSaveGameEnabled(bool enabled) override;
+    void StartTurnTimer() override;
+    void StopTurnTimer() override;
+    void ShowMessage(const std::string& text) override;
+    void ShowHighScoreEntry() override;
+
+public slots:
+    void Toolbar1_ButtonClick(const QString& key);
+    void mnuNewGame_Click();
+    void mnuExit_Click();
+    void OpenGame();
+    void SaveGame();
+    void mnuHighScores_Click();
+    void mnuContents_Click();
+    void mnuIndex_Click();
+    void mnuBrightmoose_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void BuildBoard();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                         const QKeySequence& shortcut, void (frmBrightmooseConcentration::*slot)());
+
+    ClockSeededRandom clockRandom_;
+    Game game_;
+    QTimer Timer1;
+    DeckSmall* Deck1 = nullptr;
+    std::array<CardImage*, kCardCount> imgCard{};
+    QToolBar* Toolbar1 = nullptr;
+    std::array<QLabel*, 7> panels_{};
+    QAction* mnuSaveGame = nullptr;
+    QAction* toolbarSaveGame_ = nullptr;
+};
+
+} // namespace bmd::ui
