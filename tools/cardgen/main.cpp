@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -177,7 +178,7 @@ const std::array<std::vector<PipSpot>, 9> kPipLayouts = {{
 void drawPips(QPainter &p, int suit, int rank)
 {
     if (rank == 0) {
-        const double size = suit == Spades ? 30 : 24;
+        const double size = suit == Spades ? 30 : 26;
         drawPip(p, suit, QPointF(30.5, 44.5), size);
         if (suit == Spades) { // the ace of spades traditionally carries a flourish
             QPainterPath inner = QTransform::fromTranslate(30.5, 43).scale(12, 12).map(suitPath(Spades));
@@ -215,7 +216,7 @@ void drawBust(QPainter &p, int suit, int rank, const QRectF &frame)
         p.setPen(Qt::NoPen);
         p.setBrush(robe);
         for (int i = 0; i < 5; ++i) {
-            const double a = i * 2 * M_PI / 5;
+            const double a = i * 2 * std::numbers::pi / 5;
             p.drawEllipse(QPointF(12 + 2 * std::sin(a), 9 - 2 * std::cos(a)), 1.5, 1.5);
         }
         p.setBrush(kGold);
@@ -382,7 +383,10 @@ void drawJoker(QPainter &p, bool red)
     });
 
     p.save();
-    p.translate(30.5, 0);
+    // The jester is drawn around y = 41 and enlarged onto the card's centre.
+    p.translate(30.5, 47);
+    p.scale(1.1, 1.1);
+    p.translate(0, -41);
     // Ruff collar of alternating points.
     for (int i = 0; i < 8; ++i) {
         QPainterPath point;
@@ -837,6 +841,8 @@ bool g_failed = false;
 
 void save(const QString &dir, const QString &name, int w, int h, const std::function<void(QPainter &, int)> &draw)
 {
+    if (g_failed) // one complaint is enough; the rest would fail the same way
+        return;
     for (int scale : {1, 2}) {
         QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -851,14 +857,26 @@ void save(const QString &dir, const QString &name, int w, int h, const std::func
         if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !image.save(file, "PNG")) {
             std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(file));
             g_failed = true;
+            return;
         }
     }
+}
+
+// Stays silent on success: a build log only needs to hear about real trouble.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "cardgen: %s\n", qPrintable(message));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietMessages);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) // drawing needs no screen
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: cardgen <output directory>\n");
