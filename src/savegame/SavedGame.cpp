@@ -102,12 +102,14 @@ SavedGameStatus ValidateSavedGame(const SavedGame& game)
 
     const int pairsFound = cardsFound / 2; // whole pairs only, checked above
     if (game.MatchesMade != pairsFound) {
-        return Rejected("MatchesMade is " + std::to_string(game.MatchesMade) + ", but "
-                        + std::to_string(pairsFound) + " pairs were found");
+        return Rejected("The matches made (" + std::to_string(game.MatchesMade)
+                        + ") do not agree with the " + std::to_string(pairsFound)
+                        + " pairs off the board");
     }
     // MatchesMade is at least 0 here, so this also turns away negative Tries.
     if (game.Tries < game.MatchesMade) {
-        return Rejected("Tries (" + std::to_string(game.Tries) + ") is below MatchesMade ("
+        return Rejected("The tries (" + std::to_string(game.Tries)
+                        + ") are fewer than the matches made ("
                         + std::to_string(game.MatchesMade) + ")");
     }
     return {};
