@@ -1,7 +1,11 @@
 #include "ui/WindowStyle.h"
 #include "ui/frmBrightmooseConcentration.h"
+#include "ui/frmSplash.h"
 
 #include <QApplication>
+#include <QDate>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -11,7 +15,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     bmd::ui::InstallFontSubstitutes();
 
-    bmd::ui::frmBrightmooseConcentration mainWindow;
-    mainWindow.show();
+    std::unique_ptr<bmd::ui::frmBrightmooseConcentration> mainWindow;
+    auto* splash = new bmd::ui::frmSplash(
+        [] {},
+        [&mainWindow] {
+            mainWindow = std::make_unique<bmd::ui::frmBrightmooseConcentration>();
+            mainWindow->show();
+        },
+        QDate::currentDate().year());
+    splash->show();
     return QApplication::exec();
 }

@@ -1,13 +1,17 @@
 #include "ui/frmBrightmooseConcentration.h"
 
 #include "ui/CardImage.h"
+#include "savegame/SavedGameFile.h"
 #include "ui/DeckSmall.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowStyle.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -52,6 +56,11 @@ constexpr std::array<PanelDesign, 7> kStatusPanels{{
     {"Matches Remaining", 1600, false},
     {"", 500, false},
 }};
+
+std::filesystem::path ToPath(const QString& fileName)
+{
+    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+}
 
 // Card places in pixels from the top left of the client area.
 QPoint CardPlace(int index)
@@ -301,8 +310,55 @@ void frmBrightmooseConcentration::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-void frmBrightmooseConcentration::OpenGame() {}
-void frmBrightmooseConcentration::SaveGame() {}
+void frmBrightmooseConcentration::SaveGame()
+{
+    // The menu item reaches here even while Save Game is unavailable.
+    if (!toolbarSaveGame_->isEnabled()) {
+        return;
+    }
+    const QString fileName = ChooseGameFile(this, FileDialogKind::Save, SaveFileName);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    SaveFileName = fileName;
+    // Read after the dialog: a turn resolved while it was open is saved resolved.
+    const SavedGameStatus status = WriteSavedGameFile(ToPath(fileName), game_.ToSavedGame());
+    if (!status.Ok()) {
+        ui::ShowMessage(this, QStringLiteral("The game could not be saved to \"%1\".\n\n%2.")
+                                  .arg(QDir::toNativeSeparators(fileName),
+                                       QString::fromStdString(status.reason)));
+    }
+}
+
+void frmBrightmooseConcentration::OpenGame()
+{
+    const QString fileName = ChooseGameFile(this, FileDialogKind::Open, OpenFileName);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    OpenFileName = fileName;
+    OpenGameFile(fileName);
+}
+
+bool frmBrightmooseConcentration::OpenGameFile(const QString& fileName)
+{
+    const SavedGameReadResult result = ReadSavedGameFile(ToPath(fileName));
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    const QString reason = QString::fromStdString(result.status.reason);
+    switch (result.status.error) {
+    case SavedGameError::None:
+        game_.RestoreSavedGame(result.game);
+        return true;
+    case SavedGameError::CannotRead:
+        ui::ShowMessage(this, QStringLiteral("\"%1\" could not be opened.\n\n%2.").arg(shownName, reason));
+        return false;
+    default:
+        ui::ShowMessage(this,
+                        QStringLiteral("\"%1\" is not a saved game this program can open.\n\n%2.")
+                            .arg(shownName, reason));
+        return false;
+    }
+}
 void frmBrightmooseConcentration::mnuHighScores_Click() {}
 void frmBrightmooseConcentration::mnuContents_Click() {}
 void frmBrightmooseConcentration::mnuIndex_Click() {}

@@ -46,6 +46,11 @@ public:
     // below the menu bar.
     QPoint CardPositionInClientArea(int index) const;
 
+    // Replaces the game on the table by the saved game in the file; a file
+    // that cannot be read or is no saved game gets a message and changes
+    // nothing. Returns whether the game was opened.
+    bool OpenGameFile(const QString& fileName);
+
     // GameWindow
     void SetDeckChangeCard(std::int32_t face) override;
     void SetCardPictureFromDeck(int index) override;
@@ -91,6 +96,9 @@ private:
     std::array<QLabel*, 7> panels_{};
     QAction* mnuSaveGame = nullptr;
     QAction* toolbarSaveGame_ = nullptr;
+    // The names chosen last in the save and in the open dialog in this run.
+    QString SaveFileName;
+    QString OpenFileName;
 };
 
 } // namespace bmd::ui

@@ -1,0 +1,75 @@
+#include "ui/frmAbout.h"
+
+#include "ui/DeckSmall.h"
+#include "ui/WindowStyle.h"
+#include "util/Copyright.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace bmd::ui {
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const QString& text, QRect twips, double points, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    label->setFont(GameFont(points, bold));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Brightmoose Derudirodozir"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    ApplyWindowStyle(this);
+    setFixedSize(Px(7200), Px(4875));
+
+    auto* Image1 = new QLabel(this);
+    Image1->setGeometry(Px(120), Px(120), Px(3060), Px(3555));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(LoadArt(QStringLiteral("logo/logo.png")));
+
+    AddLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);
+    AddLabel(this, QStringLiteral("Derudirodozir"), {3240, 720, 3915, 720}, 24, true);
+    AddLabel(this, QStringLiteral("Version 1.0"), {3240, 1560, 3885, 345}, 9.75, true);
+    lblCopyright = AddLabel(this, QString::fromStdString(CopyrightNotice(year)),
+                            {840, 3960, 3855, 345}, 8.25, false);
+    lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(Px(5565), Px(4080), Px(1260), Px(585));
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    // OK is both the default (Enter) and the cancel button (Esc, which a
+    // dialog turns into reject); each unloads the window.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::ShowModal(QWidget* owner)
+{
+    frmAbout about(owner, QDate::currentDate().year());
+    about.exec();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    // The engraved separator: a grey line with a white one just below it.
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.drawLine(Px(90), Px(3765), Px(7080), Px(3765));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(Px(105), Px(3780) + 1, Px(7080), Px(3780) + 1);
+}
+
+} // namespace bmd::ui

@@ -1,0 +1,114 @@
+#include "ui/frmSplash.h"
+
+#include "ui/DeckSmall.h"
+#include "ui/WindowStyle.h"
+#include "util/Copyright.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace bmd::ui {
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const QString& text, QRect twips, double points, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    label->setFont(GameFont(points, bold));
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    return label;
+}
+
+} // namespace
+
+frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow,
+                     int year)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      seedHighScores_(std::move(seedHighScores)), loadMainWindow_(std::move(loadMainWindow))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    ApplyWindowStyle(this);
+    setFixedSize(Px(7665), Px(4620));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setGeometry(Px(150), Px(60), Px(7305), Px(4395));
+    Frame1->installEventFilter(this);
+
+    auto* imgLogo = new QLabel(Frame1);
+    imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
+    imgLogo->setScaledContents(true);
+    imgLogo->setPixmap(LoadArt(QStringLiteral("logo/logo.png")));
+
+    AddLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
+    AddLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
+        ->setObjectName(QStringLiteral("lblProductName"));
+    AddLabel(Frame1, QStringLiteral("Version 1.0"), {3360, 2760, 3795, 345}, 12, true)
+        ->setObjectName(QStringLiteral("lblVersion"));
+    lblCopyright = AddLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)),
+                            {3360, 3480, 3735, 255}, 8.25, false);
+    lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
+
+    // Nothing on the splash takes the focus, so every key reaches the window.
+    setFocusPolicy(Qt::StrongFocus);
+    if (QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(kShowMs);
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Form_Load(year);
+    Timer1.start();
+}
+
+void frmSplash::Form_Load(int year)
+{
+    if (year != 2011) {
+        lblCopyright->setText(QString::fromStdString(CopyrightNotice(year)));
+    }
+    if (seedHighScores_) {
+        seedHighScores_();
+    }
+}
+
+void frmSplash::Timer1_Timer()
+{
+    if (handedOver_) {
+        return;
+    }
+    handedOver_ = true;
+    Timer1.stop();
+    if (loadMainWindow_) {
+        loadMainWindow_();
+    }
+    close();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    // Closing early hands over at once rather than leaving no window at all.
+    if (!event->text().isEmpty() || event->key() == Qt::Key_Escape) {
+        Timer1_Timer();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease) {
+        Timer1_Timer();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace bmd::ui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QFrame;
+class QLabel;
+
+namespace bmd::ui {
+
+// The window the program opens with: logo, name, version and notice for two
+// seconds, then the main window. A key press or a click on the frame hands
+// over at once; either way the hand-over happens exactly once.
+class frmSplash : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kShowMs = 2000;
+
+    // seedHighScores runs while the splash loads, before it is shown;
+    // loadMainWindow loads and shows the main window at the hand-over.
+    frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow,
+              int year);
+
+    QLabel* CopyrightLabel() const { return lblCopyright; }
+    QFrame* Frame() const { return Frame1; }
+    const QTimer& Timer() const { return Timer1; }
+    bool HandedOver() const { return handedOver_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load(int year);
+    void Timer1_Timer();
+
+    std::function<void()> seedHighScores_;
+    std::function<void()> loadMainWindow_;
+    QFrame* Frame1 = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QTimer Timer1;
+    bool handedOver_ = false;
+};
+
+} // namespace bmd::ui

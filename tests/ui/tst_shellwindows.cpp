@@ -1,0 +1,94 @@
+#include "ui/frmAbout.h"
+#include "ui/frmSplash.h"
+#include "util/Copyright.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace bmd::ui;
+
+class ShellWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copyrightNotice_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("2011") << 2011 << QStringLiteral("Copyright \u00a9 2011 Brightmoose Software");
+        QTest::newRow("2012") << 2012 << QStringLiteral("Copyright \u00a9 2011 - 2012 Brightmoose Software");
+        QTest::newRow("2026") << 2026 << QStringLiteral("Copyright \u00a9 2011 - 2026 Brightmoose Software");
+    }
+    void copyrightNotice()
+    {
+        QFETCH(int, year);
+        QFETCH(QString, notice);
+        QCOMPARE(QString::fromStdString(bmd::CopyrightNotice(year)), notice);
+        frmSplash splash({}, {}, year);
+        QCOMPARE(splash.CopyrightLabel()->text(), notice);
+        frmAbout about(nullptr, year);
+        QCOMPARE(about.CopyrightLabel()->text(), notice);
+    }
+
+    // How the splash is left: by its timer, a key, a click on the frame, or
+    // a key and then the timer. The main window comes exactly once.
+    void splashHandsOverOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("timer") << "timer";
+        QTest::newRow("key") << "key";
+        QTest::newRow("click") << "click";
+        QTest::newRow("key then timer") << "key timer";
+    }
+    void splashHandsOverOnce()
+    {
+        QFETCH(QString, how);
+        int seeded = 0;
+        int handedOver = 0;
+        QPointer<frmSplash> splash = new frmSplash([&] { ++seeded; }, [&] { ++handedOver; }, 2026);
+        QCOMPARE(seeded, 1);
+        QCOMPARE(splash->size(), QSize(511, 308));
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QCOMPARE(handedOver, 0);
+        for (const QString& step : how.split(QLatin1Char(' '))) {
+            if (step == QLatin1String("timer")) {
+                QTRY_COMPARE_WITH_TIMEOUT(handedOver, 1, 5000);
+                QTest::qWait(100);
+            } else if (step == QLatin1String("key") && splash) {
+                QTest::keyClick(splash, Qt::Key_A);
+            } else if (step == QLatin1String("click") && splash) {
+                QTest::mouseClick(splash->Frame(), Qt::LeftButton, {}, QPoint(300, 280));
+            }
+        }
+        QCOMPARE(handedOver, 1);
+        QTRY_VERIFY(splash.isNull()); // closed and deleted
+        QCOMPARE(seeded, 1);
+    }
+
+    void aboutClosesOnEnterAndEsc_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void aboutClosesOnEnterAndEsc()
+    {
+        QFETCH(int, key);
+        frmAbout about(nullptr, 2026);
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Brightmoose Derudirodozir"));
+        QCOMPARE(about.size(), QSize(480, 325));
+        QTimer::singleShot(0, &about, [&] {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &about,
+                            static_cast<Qt::Key>(key));
+        });
+        QTimer::singleShot(3000, &about, [&] { about.done(42); }); // a failing test must not hang
+        QVERIFY(about.exec() != 42);
+    }
+};
+
+QTEST_MAIN(ShellWindowsTest)
+#include "tst_shellwindows.moc"
