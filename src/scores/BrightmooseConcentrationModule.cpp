@@ -1,0 +1,155 @@
+#include "scores/BrightmooseConcentrationModule.h"
+
+#include "util/Rounding.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace bmd {
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string TrimSpaces(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::string ValueText(const RegistryValue& value)
+{
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        return std::to_string(*number);
+    }
+    return std::get<std::string>(value);
+}
+
+std::optional<double> ParseNumber(const std::string& text)
+{
+    const std::string trimmed = TrimSpaces(text);
+    std::size_t i = 0;
+    std::string number; // what from_chars takes: no '+', no spaces
+    if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) {
+        if (trimmed[i] == '-') {
+            number += '-';
+        }
+        ++i;
+    }
+    const std::size_t mantissaStart = i;
+    std::size_t digits = 0;
+    for (; i < trimmed.size() && IsDigit(trimmed[i]); ++i) {
+        ++digits;
+    }
+    if (i < trimmed.size() && trimmed[i] == '.') {
+        for (++i; i < trimmed.size() && IsDigit(trimmed[i]); ++i) {
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    if (i < trimmed.size() && (trimmed[i] == 'e' || trimmed[i] == 'E')) {
+        ++i;
+        if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) {
+            ++i;
+        }
+        if (i == trimmed.size() || !IsDigit(trimmed[i])) {
+            return std::nullopt;
+        }
+        while (i < trimmed.size() && IsDigit(trimmed[i])) {
+            ++i;
+        }
+    }
+    if (i != trimmed.size()) {
+        return std::nullopt;
+    }
+    number += trimmed.substr(mantissaStart);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+namespace BrightmooseConcentrationModule {
+
+RegistryValue ReadRegistryValue(RegistryStore& store, std::uint32_t root, const std::string& path,
+                                const std::string& name)
+{
+    RegistryKey key = 0;
+    store.OpenKey(root, path, key);
+    if (key == 0) {
+        return std::string();
+    }
+    std::uint32_t type = kRegNone;
+    std::uint32_t size = 0;
+    store.QueryValueInfo(key, name, type, size);
+
+    RegistryValue result = std::string();
+    if (type == kRegSz) {
+        std::string buffer(size, ' ');
+        std::uint32_t written = size;
+        if (store.QueryValueData(key, name, buffer.data(), written) == kRegistrySuccess) {
+            buffer.resize(std::min(written, size));
+            result = buffer.substr(0, buffer.find('\0'));
+        }
+    } else if (type == kRegDword) {
+        std::array<unsigned char, 4> bytes{};
+        std::uint32_t written = bytes.size();
+        // A DWORD of any other length is damaged and reads as "".
+        if (store.QueryValueData(key, name, bytes.data(), written) == kRegistrySuccess && written == bytes.size()) {
+            const std::uint32_t raw = bytes[0] | (bytes[1] << 8U) | (bytes[2] << 16U)
+                                      | (static_cast<std::uint32_t>(bytes[3]) << 24U);
+            result = static_cast<std::int32_t>(raw);
+        }
+    }
+    store.CloseKey(key);
+    return result;
+}
+
+void WriteRegistryValue(RegistryStore& store, std::uint32_t root, const std::string& path, const std::string& name,
+                        const RegistryValue& value)
+{
+    std::optional<std::int32_t> number;
+    if (const auto* held = std::get_if<std::int32_t>(&value)) {
+        number = *held;
+    } else if (const auto parsed = ParseNumber(std::get<std::string>(value))) {
+        const double rounded = RoundHalfEven(*parsed);
+        if (rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()) {
+            number = static_cast<std::int32_t>(rounded);
+        }
+        // Otherwise the number cannot be held in 32 bits: it is kept as its text.
+    }
+
+    RegistryKey key = 0;
+    if (store.CreateKey(root, path, key) != kRegistrySuccess || key == 0) {
+        return;
+    }
+    if (number) {
+        const auto raw = static_cast<std::uint32_t>(*number);
+        const std::array<unsigned char, 4> bytes{
+            static_cast<unsigned char>(raw & 0xFFU), static_cast<unsigned char>((raw >> 8U) & 0xFFU),
+            static_cast<unsigned char>((raw >> 16U) & 0xFFU), static_cast<unsigned char>((raw >> 24U) & 0xFFU)};
+        store.SetValue(key, name, kRegDword, bytes.data(), bytes.size());
+    } else {
+        const std::string text = TrimSpaces(std::get<std::string>(value));
+        // The terminating NUL is part of the stored bytes.
+        store.SetValue(key, name, kRegSz, text.c_str(), static_cast<std::uint32_t>(text.size() + 1));
+    }
+    store.CloseKey(key);
+}
+
+} // namespace BrightmooseConcentrationModule
+
+} // namespace bmd

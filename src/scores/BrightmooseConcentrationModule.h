@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scores/RegistryStore.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace bmd {
+
+// A value handed to or from the registry: text, or a signed 32-bit number.
+using RegistryValue = std::variant<std::string, std::int32_t>;
+
+// The value as text; a number becomes its decimal digits ("-" when negative).
+std::string ValueText(const RegistryValue& value);
+
+// The number a text reads as, whatever the locale: surrounding spaces, an
+// optional sign, digits with an optional '.' and fraction, an optional
+// exponent. Empty for anything else, and for a number too large for a double.
+std::optional<double> ParseNumber(const std::string& text);
+
+namespace BrightmooseConcentrationModule {
+
+// Reads a named value: a REG_SZ gives its text up to the first NUL, a
+// REG_DWORD its number; a missing key or value, a failed read and any other
+// type give "".
+RegistryValue ReadRegistryValue(RegistryStore& store, std::uint32_t root, const std::string& path,
+                                const std::string& name);
+
+// Writes a named value, creating the key path as needed. A number, or a text
+// that reads as one, is stored as a REG_DWORD rounded half to even; any other
+// text as a REG_SZ without its surrounding spaces. A number that does not fit
+// in 32 bits is stored as its text. Failures are silent.
+void WriteRegistryValue(RegistryStore& store, std::uint32_t root, const std::string& path, const std::string& name,
+                        const RegistryValue& value);
+
+} // namespace BrightmooseConcentrationModule
+
+} // namespace bmd

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace bmd {
+
+// Root keys are the registry's predefined handles; the game only uses the
+// local machine's.
+constexpr std::uint32_t kHkeyCurrentUser = 0x80000001;
+constexpr std::uint32_t kHkeyLocalMachine = 0x80000002;
+
+// Value type codes, as the registry numbers them.
+constexpr std::uint32_t kRegNone = 0;
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+
+// Result codes: 0 is success, the others carry the registry's numbers so that
+// a Windows registry store can hand its own codes through unchanged.
+using RegistryResult = std::int32_t;
+constexpr RegistryResult kRegistrySuccess = 0;
+constexpr RegistryResult kRegistryNotFound = 2;
+constexpr RegistryResult kRegistryAccessDenied = 5;
+constexpr RegistryResult kRegistryInvalidHandle = 6;
+constexpr RegistryResult kRegistryWriteFault = 29;
+constexpr RegistryResult kRegistryBusy = 170;
+constexpr RegistryResult kRegistryMoreData = 234;
+constexpr RegistryResult kRegistryBadDatabase = 1009;
+
+// An open key; 0 is "no key".
+using RegistryKey = std::uint32_t;
+
+// The six operations the value routines need of a registry. Every operation
+// is synchronous and reports a result code; none throws.
+class RegistryStore {
+public:
+    virtual ~RegistryStore() = default;
+
+    // Opens an existing key; `key` stays 0 when the path does not exist.
+    virtual RegistryResult OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key) = 0;
+    // Opens a key, creating it and every missing key above it first.
+    virtual RegistryResult CreateKey(std::uint32_t root, const std::string& path, RegistryKey& key) = 0;
+    // Type and size in bytes of a value, without its data. A missing value
+    // leaves both untouched.
+    virtual RegistryResult QueryValueInfo(RegistryKey key, const std::string& name, std::uint32_t& type,
+                                          std::uint32_t& size) = 0;
+    // Copies a value's bytes into `buffer` of `size` bytes; `size` comes back as
+    // the number of bytes written (or needed, with kRegistryMoreData).
+    virtual RegistryResult QueryValueData(RegistryKey key, const std::string& name, void* buffer,
+                                          std::uint32_t& size) = 0;
+    // Creates or replaces a value.
+    virtual RegistryResult SetValue(RegistryKey key, const std::string& name, std::uint32_t type,
+                                    const void* data, std::uint32_t size) = 0;
+    virtual RegistryResult CloseKey(RegistryKey key) = 0;
+
+    // Writes between BeginBatch and EndBatch reach the store together or not
+    // at all. Batches nest; a store without transactions may ignore them.
+    virtual void BeginBatch() {}
+    virtual void EndBatch() {}
+};
+
+// Groups the writes of one scope into one batch of the store.
+class RegistryBatch {
+public:
+    explicit RegistryBatch(RegistryStore& store) : store_(store) { store_.BeginBatch(); }
+    ~RegistryBatch() { store_.EndBatch(); }
+    RegistryBatch(const RegistryBatch&) = delete;
+    RegistryBatch& operator=(const RegistryBatch&) = delete;
+
+private:
+    RegistryStore& store_;
+};
+
+} // namespace bmd

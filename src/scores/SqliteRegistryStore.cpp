@@ -1,0 +1,471 @@
+#include "scores/SqliteRegistryStore.h"
+
+#include <cstring>
+#include <system_error>
+#include <vector>
+
+namespace bmd {
+
+namespace {
+
+// The layout other tools rely on; kept word for word.
+constexpr const char* kCreateSchema = R"sql(CREATE TABLE IF NOT EXISTS registry_keys (
+  root INTEGER NOT NULL,              -- the root key handle as an unsigned 32-bit number: 2147483650 for HKEY_LOCAL_MACHINE
+  path TEXT NOT NULL COLLATE NOCASE,  -- backslash-separated key path, e.g. Software\Brightmoose Software\Brightmoose Derudirodozir
+  PRIMARY KEY (root, path));
+CREATE TABLE IF NOT EXISTS registry_values (
+  root INTEGER NOT NULL,
+  path TEXT NOT NULL COLLATE NOCASE,
+  name TEXT NOT NULL COLLATE NOCASE,
+  type INTEGER NOT NULL,              -- 1 REG_SZ, 4 REG_DWORD; other codes may be present and read as ""
+  data BLOB NOT NULL,                 -- the exact bytes: REG_SZ = the narrow (UTF-8 here) text plus one NUL; REG_DWORD = 4 bytes little-endian
+  PRIMARY KEY (root, path, name));)sql";
+
+bool IsDamage(int code)
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+RegistryResult FromSqlite(int code)
+{
+    switch (code & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_ROW:
+    case SQLITE_DONE:
+        return kRegistrySuccess;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return kRegistryBusy;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_CANTOPEN:
+        return kRegistryAccessDenied;
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+        return kRegistryWriteFault;
+    default:
+        return kRegistryBadDatabase;
+    }
+}
+
+// "\Software\\Maker\" and "Software\Maker" name the same key.
+std::vector<std::string> PathSegments(const std::string& path)
+{
+    std::vector<std::string> segments;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find('\\', start), path.size());
+        if (end > start) {
+            segments.push_back(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return segments;
+}
+
+std::string JoinSegments(const std::vector<std::string>& segments, std::size_t count)
+{
+    std::string path;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) {
+            path += '\\';
+        }
+        path += segments[i];
+    }
+    return path;
+}
+
+std::string NormalisedPath(const std::string& path)
+{
+    const auto segments = PathSegments(path);
+    return JoinSegments(segments, segments.size());
+}
+
+// Runs a one-row PRAGMA or query and hands back its first column as text.
+int QueryText(sqlite3* db, const char* sql, std::string& text)
+{
+    sqlite::Statement statement(db, sql);
+    if (!statement) {
+        return statement.PrepareResult();
+    }
+    const int result = statement.Step();
+    if (result == SQLITE_ROW) {
+        text = statement.ColumnText(0);
+        return SQLITE_OK;
+    }
+    return result == SQLITE_DONE ? SQLITE_OK : result;
+}
+
+std::filesystem::path WithSuffix(const std::filesystem::path& file, const std::string& suffix)
+{
+    std::filesystem::path result = file;
+    result += suffix;
+    return result;
+}
+
+} // namespace
+
+SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path file, std::chrono::milliseconds busyTimeout)
+    : file_(std::move(file)), busyTimeout_(busyTimeout)
+{
+    OpenOutcome outcome = TryOpen();
+    if (outcome == OpenOutcome::Damaged) {
+        outcome = SetDamagedFileAside() ? TryOpen() : OpenOutcome::Unavailable;
+    }
+    if (outcome != OpenOutcome::Ready) {
+        Close();
+    }
+}
+
+SqliteRegistryStore::~SqliteRegistryStore()
+{
+    Close();
+}
+
+SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen()
+{
+    Close();
+    std::error_code ignored;
+    if (file_.has_parent_path()) {
+        std::filesystem::create_directories(file_.parent_path(), ignored);
+    }
+    const std::u8string name = file_.u8string();
+    sqlite3* raw = nullptr;
+    int result = sqlite3_open_v2(reinterpret_cast<const char*>(name.c_str()), &raw,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    db_.reset(raw);
+    if (result != SQLITE_OK) {
+        return OpenOutcome::Unavailable;
+    }
+    sqlite3_extended_result_codes(db_.get(), 1);
+    sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
+
+    // Look before touching anything: a file that is no database, a damaged one
+    // or another program's database goes aside exactly as it was found. The
+    // first read waits at most one busy timeout for another program.
+    std::string text;
+    result = QueryText(db_.get(), "PRAGMA quick_check(1)", text);
+    if (IsDamage(result) || (result == SQLITE_OK && text != "ok")) {
+        return OpenOutcome::Damaged;
+    }
+    if (result != SQLITE_OK) {
+        return OpenOutcome::Unavailable;
+    }
+    int ourTables = 0;
+    int otherTables = 0;
+    result = CountTables(ourTables, otherTables);
+    if (IsDamage(result)) {
+        return OpenOutcome::Damaged;
+    }
+    if (result != SQLITE_OK) {
+        return OpenOutcome::Unavailable;
+    }
+    if (ourTables == 1 || (ourTables == 0 && otherTables > 0)) {
+        return OpenOutcome::Damaged;
+    }
+    if (ourTables == 2) {
+        result = PrepareStatements();
+        if (result != SQLITE_OK) {
+            // Our table names in another shape: not a file this game wrote.
+            return IsDamage(result) || (result & 0xFF) == SQLITE_ERROR ? OpenOutcome::Damaged
+                                                                       : OpenOutcome::Unavailable;
+        }
+    }
+
+    // WAL lets a second copy of the game read while this one writes; NORMAL
+    // is safe with it (a power cut can lose the last commit, never the file).
+    // In a read-only folder neither can change, and the store still reads.
+    result = QueryText(db_.get(), "PRAGMA journal_mode=WAL", text);
+    if (result != SQLITE_OK && (result & 0xFF) != SQLITE_READONLY) {
+        return OpenOutcome::Unavailable;
+    }
+    sqlite::Execute(db_.get(), "PRAGMA synchronous=NORMAL");
+
+    if (ourTables == 0) {
+        // Both tables at once, so that a second copy starting now never sees half a store.
+        result = sqlite::Execute(db_.get(), "BEGIN IMMEDIATE");
+        if (result == SQLITE_OK) {
+            result = sqlite::Execute(db_.get(), kCreateSchema);
+            result = result == SQLITE_OK ? sqlite::Execute(db_.get(), "COMMIT") : result;
+            if (result != SQLITE_OK) {
+                sqlite::Execute(db_.get(), "ROLLBACK");
+            }
+        }
+        if (result != SQLITE_OK || PrepareStatements() != SQLITE_OK) {
+            return OpenOutcome::Unavailable;
+        }
+    }
+    return OpenOutcome::Ready;
+}
+
+int SqliteRegistryStore::CountTables(int& ours, int& others)
+{
+    sqlite::Statement tables(db_.get(),
+                             "SELECT lower(name) FROM sqlite_master WHERE type = 'table'"
+                             " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    if (!tables) {
+        return tables.PrepareResult();
+    }
+    int result = SQLITE_ROW;
+    while ((result = tables.Step()) == SQLITE_ROW) {
+        const std::string name = tables.ColumnText(0);
+        ++(name == "registry_keys" || name == "registry_values" ? ours : others);
+    }
+    return result == SQLITE_DONE ? SQLITE_OK : result;
+}
+
+int SqliteRegistryStore::PrepareStatements()
+{
+    selectKey_ = sqlite::Statement(db_.get(),
+                                   "SELECT 1 FROM registry_keys WHERE root = ?1 AND path = ?2"
+                                   " UNION ALL SELECT 1 FROM registry_values WHERE root = ?1 AND path = ?2"
+                                   " LIMIT 1");
+    insertKey_ = sqlite::Statement(db_.get(), "INSERT OR IGNORE INTO registry_keys (root, path) VALUES (?1, ?2)");
+    selectValueInfo_ = sqlite::Statement(db_.get(),
+                                         "SELECT type, length(CAST(data AS BLOB)) FROM registry_values"
+                                         " WHERE root = ?1 AND path = ?2 AND name = ?3");
+    selectValueData_ = sqlite::Statement(db_.get(),
+                                         "SELECT CAST(data AS BLOB) FROM registry_values"
+                                         " WHERE root = ?1 AND path = ?2 AND name = ?3");
+    upsertValue_ = sqlite::Statement(db_.get(),
+                                     "INSERT INTO registry_values (root, path, name, type, data)"
+                                     " VALUES (?1, ?2, ?3, ?4, ?5)"
+                                     " ON CONFLICT (root, path, name)"
+                                     " DO UPDATE SET type = excluded.type, data = excluded.data");
+    for (const sqlite::Statement* statement :
+         {&selectKey_, &insertKey_, &selectValueInfo_, &selectValueData_, &upsertValue_}) {
+        if (!*statement) {
+            return statement->PrepareResult();
+        }
+    }
+    return SQLITE_OK;
+}
+
+bool SqliteRegistryStore::SetDamagedFileAside()
+{
+    Close();
+    std::error_code error;
+    for (int n = 1; n < 10000; ++n) {
+        const auto aside = WithSuffix(file_, ".damaged-" + std::to_string(n));
+        if (std::filesystem::exists(aside, error) || std::filesystem::exists(WithSuffix(aside, "-wal"), error)) {
+            continue;
+        }
+        std::filesystem::rename(file_, aside, error);
+        if (error) {
+            return false;
+        }
+        // A journal left beside the damaged file belongs to it, not to the fresh one.
+        for (const char* companion : {"-wal", "-shm", "-journal"}) {
+            if (std::filesystem::exists(WithSuffix(file_, companion), error)) {
+                std::filesystem::rename(WithSuffix(file_, companion), WithSuffix(aside, companion), error);
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+void SqliteRegistryStore::Close()
+{
+    selectKey_ = {};
+    insertKey_ = {};
+    selectValueInfo_ = {};
+    selectValueData_ = {};
+    upsertValue_ = {};
+    db_.reset();
+    openKeys_.clear();
+}
+
+bool SqliteRegistryStore::KeyExists(std::uint32_t root, const std::string& path, RegistryResult& result)
+{
+    result = kRegistrySuccess;
+    if (path.empty()) {
+        return true; // the root key itself
+    }
+    sqlite::StatementScope scope(selectKey_);
+    selectKey_.BindInt(1, root);
+    selectKey_.BindText(2, path);
+    const int step = selectKey_.Step();
+    if (step == SQLITE_ROW) {
+        return true;
+    }
+    result = FromSqlite(step);
+    return false;
+}
+
+RegistryKey SqliteRegistryStore::AddOpenKey(std::uint32_t root, std::string path)
+{
+    while (nextKey_ == 0 || openKeys_.contains(nextKey_)) {
+        ++nextKey_;
+    }
+    const RegistryKey key = nextKey_++;
+    openKeys_.emplace(key, OpenedKey{root, std::move(path)});
+    return key;
+}
+
+const SqliteRegistryStore::OpenedKey* SqliteRegistryStore::FindKey(RegistryKey key) const
+{
+    const auto found = openKeys_.find(key);
+    return found == openKeys_.end() ? nullptr : &found->second;
+}
+
+RegistryResult SqliteRegistryStore::NoteWriteResult(int sqliteResult)
+{
+    if (sqliteResult == SQLITE_DONE || sqliteResult == SQLITE_OK) {
+        return kRegistrySuccess;
+    }
+    if (batchDepth_ > 0) {
+        batchBroken_ = true;
+    }
+    return FromSqlite(sqliteResult);
+}
+
+RegistryResult SqliteRegistryStore::OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key)
+{
+    key = 0;
+    if (!db_) {
+        return kRegistryAccessDenied;
+    }
+    std::string normal = NormalisedPath(path);
+    RegistryResult result = kRegistrySuccess;
+    if (!KeyExists(root, normal, result)) {
+        return result == kRegistrySuccess ? kRegistryNotFound : result;
+    }
+    key = AddOpenKey(root, std::move(normal));
+    return kRegistrySuccess;
+}
+
+RegistryResult SqliteRegistryStore::CreateKey(std::uint32_t root, const std::string& path, RegistryKey& key)
+{
+    key = 0;
+    if (!db_) {
+        return kRegistryAccessDenied;
+    }
+    const auto segments = PathSegments(path);
+    std::string normal = JoinSegments(segments, segments.size());
+    RegistryResult result = kRegistrySuccess;
+    if (!KeyExists(root, normal, result)) {
+        if (result != kRegistrySuccess) {
+            return result;
+        }
+        if (WritesBlocked()) {
+            return kRegistryBusy;
+        }
+        for (std::size_t count = 1; count <= segments.size(); ++count) {
+            sqlite::StatementScope scope(insertKey_);
+            insertKey_.BindInt(1, root);
+            insertKey_.BindText(2, JoinSegments(segments, count));
+            result = NoteWriteResult(insertKey_.Step());
+            if (result != kRegistrySuccess) {
+                return result;
+            }
+        }
+    }
+    key = AddOpenKey(root, std::move(normal));
+    return kRegistrySuccess;
+}
+
+RegistryResult SqliteRegistryStore::QueryValueInfo(RegistryKey key, const std::string& name, std::uint32_t& type,
+                                                   std::uint32_t& size)
+{
+    const OpenedKey* opened = FindKey(key);
+    if (opened == nullptr || !db_) {
+        return kRegistryInvalidHandle;
+    }
+    sqlite::StatementScope scope(selectValueInfo_);
+    selectValueInfo_.BindInt(1, opened->root);
+    selectValueInfo_.BindText(2, opened->path);
+    selectValueInfo_.BindText(3, name);
+    const int step = selectValueInfo_.Step();
+    if (step != SQLITE_ROW) {
+        return step == SQLITE_DONE ? kRegistryNotFound : FromSqlite(step);
+    }
+    type = static_cast<std::uint32_t>(selectValueInfo_.ColumnInt(0));
+    size = static_cast<std::uint32_t>(selectValueInfo_.ColumnInt(1));
+    return kRegistrySuccess;
+}
+
+RegistryResult SqliteRegistryStore::QueryValueData(RegistryKey key, const std::string& name, void* buffer,
+                                                   std::uint32_t& size)
+{
+    const OpenedKey* opened = FindKey(key);
+    if (opened == nullptr || !db_) {
+        return kRegistryInvalidHandle;
+    }
+    sqlite::StatementScope scope(selectValueData_);
+    selectValueData_.BindInt(1, opened->root);
+    selectValueData_.BindText(2, opened->path);
+    selectValueData_.BindText(3, name);
+    const int step = selectValueData_.Step();
+    if (step != SQLITE_ROW) {
+        return step == SQLITE_DONE ? kRegistryNotFound : FromSqlite(step);
+    }
+    const void* data = selectValueData_.ColumnBlob(0); // before ColumnBytes, as SQLite asks
+    const std::size_t bytes = selectValueData_.ColumnBytes(0);
+    if (bytes > size) {
+        size = static_cast<std::uint32_t>(bytes);
+        return kRegistryMoreData;
+    }
+    if (bytes > 0) {
+        std::memcpy(buffer, data, bytes);
+    }
+    size = static_cast<std::uint32_t>(bytes);
+    return kRegistrySuccess;
+}
+
+RegistryResult SqliteRegistryStore::SetValue(RegistryKey key, const std::string& name, std::uint32_t type,
+                                             const void* data, std::uint32_t size)
+{
+    const OpenedKey* opened = FindKey(key);
+    if (opened == nullptr || !db_) {
+        return kRegistryInvalidHandle;
+    }
+    if (WritesBlocked()) {
+        return kRegistryBusy;
+    }
+    sqlite::StatementScope scope(upsertValue_);
+    upsertValue_.BindInt(1, opened->root);
+    upsertValue_.BindText(2, opened->path);
+    upsertValue_.BindText(3, name);
+    upsertValue_.BindInt(4, type);
+    upsertValue_.BindBlob(5, data, size);
+    return NoteWriteResult(upsertValue_.Step());
+}
+
+RegistryResult SqliteRegistryStore::CloseKey(RegistryKey key)
+{
+    return openKeys_.erase(key) == 1 ? kRegistrySuccess : kRegistryInvalidHandle;
+}
+
+void SqliteRegistryStore::BeginBatch()
+{
+    if (batchDepth_++ > 0) {
+        return;
+    }
+    batchInTransaction_ = false;
+    batchBroken_ = true;
+    // IMMEDIATE takes the write lock now (waiting up to the busy timeout), so
+    // the reads inside the batch cannot go stale before its writes.
+    if (db_ && sqlite::Execute(db_.get(), "BEGIN IMMEDIATE") == SQLITE_OK) {
+        batchInTransaction_ = true;
+        batchBroken_ = false;
+    }
+}
+
+void SqliteRegistryStore::EndBatch()
+{
+    if (batchDepth_ == 0 || --batchDepth_ > 0) {
+        return;
+    }
+    if (batchInTransaction_ && db_) {
+        if (batchBroken_ || sqlite::Execute(db_.get(), "COMMIT") != SQLITE_OK) {
+            sqlite::Execute(db_.get(), "ROLLBACK");
+        }
+    }
+    batchInTransaction_ = false;
+    batchBroken_ = false;
+}
+
+} // namespace bmd

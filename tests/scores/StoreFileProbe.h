@@ -1,0 +1,81 @@
+#pragma once
+
+// Looks into a store file with plain SQLite, the way another tool would, so
+// that the tests check the file itself and not only what the store says.
+
+#include <QByteArray>
+#include <QString>
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+
+namespace probe {
+
+struct RawValue {
+    std::int64_t type = 0;
+    QByteArray data;
+};
+
+class Database {
+public:
+    explicit Database(const QString& file)
+    {
+        sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(db_, 5000);
+    }
+    ~Database() { sqlite3_close_v2(db_); }
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    int Execute(const std::string& sql) { return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
+
+    // The first column of the first row as text, or "<error N>".
+    QString Text(const std::string& sql)
+    {
+        sqlite3_stmt* statement = nullptr;
+        int result = sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
+        result = result == SQLITE_OK ? sqlite3_step(statement) : result;
+        const QString text = result == SQLITE_ROW
+                                 ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))
+                                 : result == SQLITE_DONE ? QString() : QStringLiteral("<error %1>").arg(result);
+        sqlite3_finalize(statement);
+        return text;
+    }
+
+    // A value under HKEY_LOCAL_MACHINE as the file holds it; type 0 when missing.
+    RawValue Value(const std::string& path, const std::string& name)
+    {
+        RawValue value;
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, "SELECT type, data FROM registry_values WHERE root = 2147483650 AND path = ?1 AND name = ?2",
+                           -1, &statement, nullptr);
+        sqlite3_bind_text(statement, 1, path.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement, 2, name.c_str(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(statement) == SQLITE_ROW) {
+            value.type = sqlite3_column_int64(statement, 0);
+            const void* blob = sqlite3_column_blob(statement, 1);
+            value.data = QByteArray(static_cast<const char*>(blob), sqlite3_column_bytes(statement, 1));
+        }
+        sqlite3_finalize(statement);
+        return value;
+    }
+
+    // From now on every value written is noted; Written() lists them in order.
+    void LogWrites()
+    {
+        Execute("CREATE TABLE written (name TEXT);"
+                "CREATE TRIGGER log_insert AFTER INSERT ON registry_values"
+                " BEGIN INSERT INTO written VALUES (new.name); END;"
+                "CREATE TRIGGER log_update AFTER UPDATE ON registry_values"
+                " BEGIN INSERT INTO written VALUES (new.name); END;");
+    }
+    QString Written() { return Text("SELECT group_concat(name, ' ') FROM (SELECT name FROM written ORDER BY rowid)"); }
+
+    bool IsHealthy() { return Text("PRAGMA integrity_check") == QLatin1String("ok"); }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+} // namespace probe
