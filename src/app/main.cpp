@@ -1,11 +1,9 @@
+#include "ui/GameSession.h"
 #include "ui/WindowStyle.h"
-#include "ui/frmBrightmooseConcentration.h"
-#include "ui/frmSplash.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDate>
-
-#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -13,16 +11,22 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Brightmoose Software"));
     QApplication::setApplicationName(QStringLiteral("Brightmoose Derudirodozir"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    bmd::ui::InstallFontSubstitutes();
+    // Lets the desktop match the windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
 
-    std::unique_ptr<bmd::ui::frmBrightmooseConcentration> mainWindow;
-    auto* splash = new bmd::ui::frmSplash(
-        [] {},
-        [&mainWindow] {
-            mainWindow = std::make_unique<bmd::ui::frmBrightmooseConcentration>();
-            mainWindow->show();
-        },
-        QDate::currentDate().year());
-    splash->show();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A memory card game: find the 27 pairs among 54 cards in as few tries as you can."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A saved game (.bcx) to open."), QStringLiteral("[file]"));
+    parser.process(app);
+
+    bmd::ui::InstallFontSubstitutes();
+    const QStringList files = parser.positionalArguments();
+    bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(),
+                                 files.isEmpty() ? QString() : files.constFirst());
+    session.Start(QDate::currentDate().year());
     return QApplication::exec();
 }

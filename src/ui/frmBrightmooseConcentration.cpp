@@ -4,6 +4,10 @@
 #include "savegame/SavedGameFile.h"
 #include "ui/DeckSmall.h"
 #include "ui/FileDialogs.h"
+#include "scores/HighScores.h"
+#include "shell/Help.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHighScores.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowStyle.h"
 
@@ -22,8 +26,7 @@ namespace bmd::ui {
 
 namespace {
 
-// The web address shown in the status bar and opened by the Web Site command.
-const QString kMakerWebAddress = QStringLiteral("http://www.brightmoose.example/");
+using shell::kMakerWebAddress;
 
 struct ToolbarButton {
     const char* key;     // empty for a separator
@@ -86,6 +89,8 @@ frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, Q
     BuildStatusBar();
     BuildBoard();
 
+    game_.SetQualificationRule(
+        [this](std::int16_t tries) { return highScores_ != nullptr && highScores_->Qualifies(tries); });
     Timer1.setSingleShot(true);
     Timer1.setInterval(kTurnPauseMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
@@ -269,7 +274,38 @@ void frmBrightmooseConcentration::ShowMessage(const std::string& text)
     ui::ShowMessage(this, QString::fromStdString(text));
 }
 
-void frmBrightmooseConcentration::ShowHighScoreEntry() {}
+void frmBrightmooseConcentration::ShowHighScoreEntry()
+{
+    if (highScoresOpen_) {
+        entryWaiting_ = true;
+        return;
+    }
+    OpenHighScores(true);
+}
+
+void frmBrightmooseConcentration::OpenHighScores(bool newScorePending)
+{
+    if (highScores_ == nullptr || highScoresOpen_) {
+        return;
+    }
+    highScoresOpen_ = true;
+    {
+        frmHighScores window(this, *highScores_, newScorePending, game_.State().Tries);
+        connect(&window, &frmHighScores::helpTopicRequested, &window,
+                [](const QString& topic) { shell::HtmlHelp(shell::HelpCommand::DisplayTopic, topic); });
+        connect(&window, &frmHighScores::helpIndexRequested, &window,
+                [] { shell::HtmlHelp(shell::HelpCommand::DisplayIndex); });
+        connect(&window, &frmHighScores::webSiteRequested, &window,
+                [] { shell::HyperJump(kMakerWebAddress); });
+        connect(&window, &frmHighScores::aboutRequested, &window, [&window] { frmAbout::ShowModal(&window); });
+        window.exec();
+    }
+    highScoresOpen_ = false;
+    if (entryWaiting_) {
+        entryWaiting_ = false;
+        OpenHighScores(true);
+    }
+}
 
 void frmBrightmooseConcentration::Toolbar1_ButtonClick(const QString& key)
 {
@@ -286,7 +322,7 @@ void frmBrightmooseConcentration::Toolbar1_ButtonClick(const QString& key)
         mnuHighScores_Click();
     }
     if (key == QLatin1String("Help")) {
-        // The contents pane with the welcome topic.
+        shell::HtmlHelp(shell::HelpCommand::DisplayToc, shell::kWelcomeTopic);
     }
 }
 
@@ -359,10 +395,27 @@ bool frmBrightmooseConcentration::OpenGameFile(const QString& fileName)
         return false;
     }
 }
-void frmBrightmooseConcentration::mnuHighScores_Click() {}
-void frmBrightmooseConcentration::mnuContents_Click() {}
-void frmBrightmooseConcentration::mnuIndex_Click() {}
-void frmBrightmooseConcentration::mnuBrightmoose_Click() {}
-void frmBrightmooseConcentration::mnuAbout_Click() {}
+void frmBrightmooseConcentration::mnuHighScores_Click()
+{
+    OpenHighScores(false);
+}
+void frmBrightmooseConcentration::mnuContents_Click()
+{
+    shell::HtmlHelp(shell::HelpCommand::DisplayTopic, shell::kWelcomeTopic);
+}
+
+void frmBrightmooseConcentration::mnuIndex_Click()
+{
+    shell::HtmlHelp(shell::HelpCommand::DisplayIndex);
+}
+
+void frmBrightmooseConcentration::mnuBrightmoose_Click()
+{
+    shell::HyperJump(kMakerWebAddress);
+}
+void frmBrightmooseConcentration::mnuAbout_Click()
+{
+    frmAbout::ShowModal(this);
+}
 
 } // namespace bmd::ui

@@ -14,6 +14,10 @@ class QAction;
 class QLabel;
 class QToolBar;
 
+namespace bmd {
+class HighScores;
+}
+
 namespace bmd::ui {
 
 class CardImage;
@@ -35,6 +39,10 @@ public:
     // A null random source means the clock-seeded one of the program.
     explicit frmBrightmooseConcentration(RandomSource* random = nullptr, QWidget* parent = nullptr);
     ~frmBrightmooseConcentration() override;
+
+    // The high-score table of the run; without one, no game earns a place
+    // and High Scores shows nothing.
+    void SetHighScores(HighScores* highScores) { highScores_ = highScores; }
 
     Game& GameLogic() { return game_; }
     CardImage* Card(int index) const { return imgCard.at(index); }
@@ -80,6 +88,7 @@ protected:
 
 private:
     void Form_Load();
+    void OpenHighScores(bool newScorePending);
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
@@ -96,6 +105,11 @@ private:
     std::array<QLabel*, 7> panels_{};
     QAction* mnuSaveGame = nullptr;
     QAction* toolbarSaveGame_ = nullptr;
+    HighScores* highScores_ = nullptr;
+    // The high-score window is modal, but a turn can end the game while it
+    // shows the table; the entry for that game then waits until it closes.
+    bool highScoresOpen_ = false;
+    bool entryWaiting_ = false;
     // The names chosen last in the save and in the open dialog in this run.
     QString SaveFileName;
     QString OpenFileName;

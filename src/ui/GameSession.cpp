@@ -1,0 +1,52 @@
+#include "ui/GameSession.h"
+
+#include "scores/HighScores.h"
+#include "scores/SqliteRegistryStore.h"
+#include "ui/frmBrightmooseConcentration.h"
+#include "ui/frmSplash.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace bmd::ui {
+
+GameSession::GameSession(const QString& storeFile, const QString& fileToOpen)
+    : storeFile_(storeFile), fileToOpen_(fileToOpen)
+{
+}
+
+GameSession::~GameSession() = default;
+
+QString GameSession::DefaultStoreFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/registry.sqlite");
+}
+
+void GameSession::Start(int year)
+{
+    splash_ = new frmSplash([this] { SeedHighScores(); }, [this] { LoadMainWindow(); }, year);
+    splash_->show();
+}
+
+void GameSession::SeedHighScores()
+{
+    highScores_ = std::make_unique<HighScores>(std::make_unique<SqliteRegistryStore>(
+        std::filesystem::path(QFile::encodeName(storeFile_).toStdString())));
+    highScores_->SeedHighScores();
+}
+
+void GameSession::LoadMainWindow()
+{
+    mainWindow_ = std::make_unique<frmBrightmooseConcentration>();
+    mainWindow_->SetHighScores(highScores_.get());
+    mainWindow_->show();
+    if (!fileToOpen_.isEmpty()) {
+        // After the splash has gone, so that a message about a bad file
+        // stands over the dealt table.
+        QTimer::singleShot(0, mainWindow_.get(), [this] { mainWindow_->OpenGameFile(fileToOpen_); });
+    }
+}
+
+} // namespace bmd::ui

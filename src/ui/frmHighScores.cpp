@@ -1,0 +1,303 @@
+#include "ui/frmHighScores.h"
+
+#include "ui/MessageBoxes.h"
+#include "ui/WindowStyle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace bmd::ui {
+
+namespace {
+
+// Colours of the layout, given as Windows writes them (0x00BBGGRR).
+QColor WindowsColour(unsigned bgr)
+{
+    return {static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8U) & 0xFFU),
+            static_cast<int>((bgr >> 16U) & 0xFFU)};
+}
+
+const QColor kHeaderGreen = WindowsColour(0x00C000);
+const QColor kBandGreen = WindowsColour(0x00FF00);
+const QColor kBeyondCellsGreen = WindowsColour(0x008000);
+const QColor kNameBoxGreen = WindowsColour(0x00C000);
+
+constexpr int kClientWidthTwips = 5205;
+constexpr int kClientHeightTwips = 4845;
+constexpr int kRows = 11; // the header and positions 1 to 10
+constexpr int kRowHeightTwips = 240;
+
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    // Enter always presses the default button, wherever the focus is.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmHighScores::frmHighScores(QWidget* owner, HighScores& highScores, bool newScorePending, std::int16_t tries)
+    : QDialog(owner), NewScorePending(newScorePending), highScores_(highScores), tries_(tries)
+{
+    setObjectName(QStringLiteral("frmHighScores"));
+    setWindowTitle(QStringLiteral("Brightmoose Derudirodozir High Scores"));
+    // Modal to its owner only, so that the help it opens stays usable.
+    setWindowModality(Qt::WindowModal);
+    ApplyWindowStyle(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    layout->addWidget(client);
+    BuildMenus();
+    BuildControls(client);
+
+    // A sizable window whose controls stay where they are.
+    resize(Px(kClientWidthTwips), layout->menuBar()->sizeHint().height() + Px(kClientHeightTwips));
+    if (const QScreen* screen = (owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen())) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    Form_Load();
+}
+
+void frmHighScores::BuildMenus()
+{
+    auto* menuBar = new QMenuBar(this);
+    layout()->setMenuBar(menuBar);
+
+    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                                void (frmHighScores::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuClear = addItem(mnuFile, "mnuClear", QStringLiteral("&Clear"), {}, &frmHighScores::btnClear_Click);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
+    addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), Qt::Key_F3, &frmHighScores::mnuExit_Click);
+
+    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(mnuHelp, "mnuContents", QStringLiteral("&Contents"), Qt::Key_F1, &frmHighScores::mnuContents_Click);
+    addItem(mnuHelp, "mnuIndex", QStringLiteral("&Index"), {}, &frmHighScores::mnuIndex_Click);
+    addItem(mnuHelp, "mnuBrightmoose", QStringLiteral("Brightmoose Software on the Web"), {},
+            &frmHighScores::mnuBrightmoose_Click);
+    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About..."), {}, &frmHighScores::mnuAbout_Click);
+}
+
+void frmHighScores::BuildControls(QWidget* client)
+{
+    // Made in tab order.
+    lblPlayer = new QLabel(QStringLiteral("&Name:"), client);
+    lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
+    PlaceTwips(lblPlayer, 960, 3600, 615, 255);
+
+    txtPlayer = new QLineEdit(client);
+    txtPlayer->setObjectName(QStringLiteral("txtPlayer"));
+    PlaceTwips(txtPlayer, 1560, 3600, 2655, 285);
+    txtPlayer->setToolTip(QStringLiteral("Enter your name here."));
+    QPalette namePalette = txtPlayer->palette();
+    namePalette.setColor(QPalette::Base, kNameBoxGreen);
+    txtPlayer->setPalette(namePalette);
+    txtPlayer->setMaxLength(32767); // as long as the box allows
+    lblPlayer->setBuddy(txtPlayer);
+
+    btnClear = AddButton(client, "btnClear", QStringLiteral("&Clear"), QStringLiteral("Clear High Scores"));
+    PlaceTwips(btnClear, 960, 4080, 1095, 495);
+    btnSave = AddButton(client, "btnSave", QStringLiteral("&Save"), QStringLiteral("Click to save your name."));
+    PlaceTwips(btnSave, 2160, 4080, 855, 495);
+    btnSave->hide();
+    btnOK = AddButton(client, "btnOK", QStringLiteral("&OK"), QStringLiteral("Click when finished."));
+    PlaceTwips(btnOK, 3120, 4080, 1095, 495);
+    connect(btnClear, &QPushButton::clicked, this, &frmHighScores::btnClear_Click);
+    connect(btnSave, &QPushButton::clicked, this, &frmHighScores::btnSave_Click);
+    connect(btnOK, &QPushButton::clicked, this, &frmHighScores::btnOK_Click);
+
+    fgHighScores = new QTableWidget(kRows, 2, client);
+    fgHighScores->setObjectName(QStringLiteral("fgHighScores"));
+    PlaceTwips(fgHighScores, 960, 360, 3255, 3015);
+    fgHighScores->setToolTip(QStringLiteral("High Scores"));
+    fgHighScores->horizontalHeader()->hide();
+    fgHighScores->verticalHeader()->hide();
+    fgHighScores->verticalHeader()->setMinimumSectionSize(1);
+    fgHighScores->verticalHeader()->setDefaultSectionSize(Px(kRowHeightTwips));
+    fgHighScores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fgHighScores->setSelectionMode(QAbstractItemView::SingleSelection);
+    fgHighScores->setWordWrap(false);
+    fgHighScores->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #C0C0C0; }"));
+    // Cells carry their own colours, so the grid's base shows only beyond them.
+    QPalette gridPalette = fgHighScores->palette();
+    gridPalette.setColor(QPalette::Base, kBeyondCellsGreen);
+    fgHighScores->setPalette(gridPalette);
+    const QPalette system = QApplication::palette();
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setBackground(system.color(QPalette::Base));
+            cell->setFlags(row == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            fgHighScores->setItem(row, column, cell);
+        }
+    }
+
+    setTabOrder(txtPlayer, btnClear);
+    setTabOrder(btnClear, btnSave);
+    setTabOrder(btnSave, btnOK);
+    setTabOrder(btnOK, fgHighScores);
+}
+
+void frmHighScores::Form_Load()
+{
+    WorkingTable = highScores_.StoredTable;
+    fgHighScores->setColumnWidth(0, Px(700));
+    fgHighScores->setColumnWidth(1, Px(2500));
+
+    // A score that finds no place (not reachable through the openers, which
+    // decide on the same table) opens the table as it is, in view mode.
+    const bool entryMode = NewScorePending && (NewPosition = PlaceNewScore(WorkingTable, tries_)) != 0;
+    if (entryMode) {
+        btnSave->show();
+        btnSave->setDefault(true);
+        SetClearEnabled(false);
+        btnOK->setEnabled(false);
+        txtPlayer->setFocus();
+    } else {
+        btnOK->setDefault(true);
+        lblPlayer->hide();
+        txtPlayer->hide();
+        btnOK->setFocus();
+    }
+
+    const QPalette system = QApplication::palette();
+    const QStringList header{QStringLiteral("Score"), QStringLiteral("Player")};
+    for (int column = 0; column < 2; ++column) {
+        QTableWidgetItem* cell = fgHighScores->item(0, column);
+        cell->setText(header[column]);
+        cell->setFont(GameFont(8.25, true));
+        cell->setBackground(kHeaderGreen);
+        cell->setForeground(system.color(QPalette::ButtonText));
+    }
+    for (int row = 2; row <= HighScoreTable::kPositions; row += 2) {
+        fgHighScores->item(row, 0)->setBackground(kBandGreen);
+        fgHighScores->item(row, 1)->setBackground(kBandGreen);
+    }
+    ShowTable(WorkingTable);
+}
+
+void frmHighScores::ShowTable(const HighScoreTable& table)
+{
+    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
+        fgHighScores->item(position, 0)->setText(QString::fromStdString(table.At(position).Score));
+        fgHighScores->item(position, 1)->setText(QString::fromStdString(table.At(position).Name));
+    }
+}
+
+void frmHighScores::SetClearEnabled(bool enabled)
+{
+    btnClear->setEnabled(enabled);
+    mnuClear->setEnabled(enabled);
+}
+
+void frmHighScores::btnSave_Click()
+{
+    if (NewPosition == 0 || !btnSave->isEnabled()) {
+        return;
+    }
+    // Shown as typed; the store keeps it without surrounding spaces.
+    QString name = txtPlayer->text();
+    if (name.isEmpty()) {
+        name = QString::fromStdString(kDefaultPlayerName);
+    }
+    WorkingTable.At(NewPosition).Name = name.toStdString();
+    fgHighScores->item(NewPosition, 1)->setText(name);
+    highScores_.StoreHighScores(WorkingTable);
+    highScores_.StoredTable = WorkingTable;
+
+    SetClearEnabled(true);
+    btnOK->setEnabled(true);
+    btnSave->setEnabled(false);
+    txtPlayer->clear();
+    txtPlayer->setReadOnly(true);
+    btnSave->setDefault(false);
+    btnOK->setFocus();
+    btnOK->setDefault(true);
+}
+
+void frmHighScores::btnClear_Click()
+{
+    if (!btnClear->isEnabled()) {
+        return;
+    }
+    if (ShowMessage(this, QStringLiteral("Are you sure you want to clear the High Scores?"), MessageButtons::YesNo)
+        != MessageAnswer::Yes) {
+        return;
+    }
+    highScores_.ResetHighScores();
+    WorkingTable = highScores_.StoredTable;
+    ShowTable(WorkingTable);
+}
+
+void frmHighScores::btnOK_Click()
+{
+    accept();
+}
+
+void frmHighScores::mnuExit_Click()
+{
+    close();
+}
+
+void frmHighScores::mnuContents_Click()
+{
+    emit helpTopicRequested(kHelpTopic);
+}
+
+void frmHighScores::mnuIndex_Click()
+{
+    emit helpIndexRequested();
+}
+
+void frmHighScores::mnuBrightmoose_Click()
+{
+    emit webSiteRequested();
+}
+
+void frmHighScores::mnuAbout_Click()
+{
+    emit aboutRequested();
+}
+
+void frmHighScores::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no cancel button: Esc must not throw away a new entry.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace bmd::ui
