@@ -1,5 +1,6 @@
 // Draws every picture the game uses (cards, deck surface, toolbar, icon, logo)
-// as PNG files, each at 1x and as a natively drawn @2x twin.
+// as PNG files, each at 1x and as a natively drawn @2x twin, and the program icon
+// once more as SVG for the desktop's scalable icon theme.
 // Usage: cardgen <outdir>   (run with QT_QPA_PLATFORM=offscreen)
 #include <QDir>
 #include <QFileInfo>
@@ -8,9 +9,11 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QTransform>
 
 #include <array>
@@ -765,11 +768,22 @@ void drawIcon(QPainter &p, int n)
                 p.save();
                 p.setClipRect(inner);
                 p.setRenderHint(QPainter::Antialiasing, angle != 0);
-                p.setPen(QPen(kGameBack.line, std::max(1.0, n / 128.0)));
+                const double width = std::max(1.0, n / 128.0);
+                // An SVG drawing cannot clip, so there each line is a band cut to the edge by hand.
+                const bool cutByHand = p.paintEngine()->type() == QPaintEngine::SVG;
+                p.setPen(cutByHand ? QPen(Qt::NoPen) : QPen(kGameBack.line, width));
+                p.setBrush(kGameBack.line);
+                const QPointF a(width / std::numbers::sqrt2, 0); // half the band's width along a row
+                auto line = [&](QPointF from, QPointF to) {
+                    if (cutByHand)
+                        p.drawPolygon(QPolygonF(inner).intersected(QPolygonF({from - a, from + a, to + a, to - a})));
+                    else
+                        p.drawLine(from, to);
+                };
                 const double step = std::max(4.0, n / 20.0), h = inner.height();
                 for (double d = -h; d < inner.width() + h; d += step) {
-                    p.drawLine(QPointF(inner.left() + d, inner.top()), QPointF(inner.left() + d + h, inner.bottom()));
-                    p.drawLine(QPointF(inner.left() + d, inner.bottom()), QPointF(inner.left() + d + h, inner.top()));
+                    line(QPointF(inner.left() + d, inner.top()), QPointF(inner.left() + d + h, inner.bottom()));
+                    line(QPointF(inner.left() + d, inner.bottom()), QPointF(inner.left() + d + h, inner.top()));
                 }
                 p.restore();
             }
@@ -862,6 +876,29 @@ void save(const QString &dir, const QString &name, int w, int h, const std::func
     }
 }
 
+// The scalable icon is the 256-pixel drawing, whose detail suits any large size.
+void saveIconSvg(const QString &file)
+{
+    if (g_failed)
+        return;
+    constexpr int n = 256;
+    QSvgGenerator svg;
+    svg.setFileName(file);
+    svg.setSize(QSize(n, n));
+    svg.setViewBox(QRect(0, 0, n, n));
+    svg.setTitle(QStringLiteral("Brightmoose Derudirodozir"));
+    svg.setDescription(QStringLiteral("A face-down card behind a face-up ace of hearts"));
+    QPainter p;
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !p.begin(&svg)) {
+        std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(file));
+        g_failed = true;
+        return;
+    }
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    drawIcon(p, n);
+    p.end();
+}
+
 // Stays silent on success: a build log only needs to hear about real trouble.
 void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -917,6 +954,7 @@ int main(int argc, char **argv)
             drawIcon(p, n * scale);
         });
     }
+    saveIconSvg(out + QStringLiteral("/icon/icon.svg"));
     save(out, QStringLiteral("logo/logo.png"), 286, 333, [](QPainter &p, int) { drawLogo(p); });
     return g_failed ? 1 : 0;
 }
