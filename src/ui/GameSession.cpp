@@ -28,6 +28,18 @@ void GameSession::Start(int year)
 {
     splash_ = new frmSplash([this] { SeedHighScores(); }, [this] { LoadMainWindow(); }, year);
     splash_->show();
+    // Builds the table (and decodes the card pictures) once the splash is on
+    // screen, so that neither the splash nor the hand-over waits for it.
+    QTimer::singleShot(kBuildDelayMs, this, [this] { BuildMainWindow(); });
+}
+
+void GameSession::BuildMainWindow()
+{
+    if (!mainWindow_) {
+        mainWindow_ = std::make_unique<frmBrightmooseConcentration>(
+            nullptr, nullptr, frmBrightmooseConcentration::Loading::Later);
+        mainWindow_->SetHighScores(highScores_.get());
+    }
 }
 
 void GameSession::SeedHighScores()
@@ -39,8 +51,8 @@ void GameSession::SeedHighScores()
 
 void GameSession::LoadMainWindow()
 {
-    mainWindow_ = std::make_unique<frmBrightmooseConcentration>();
-    mainWindow_->SetHighScores(highScores_.get());
+    BuildMainWindow();
+    mainWindow_->Form_Load();
     mainWindow_->show();
     if (!fileToOpen_.isEmpty()) {
         // After the splash has gone, so that a message about a bad file

@@ -38,7 +38,10 @@ public:
 
 private:
     void SeedHighScores();
+    void BuildMainWindow();
     void LoadMainWindow();
+
+    static constexpr int kBuildDelayMs = 250;
 
     QString storeFile_;
     QString fileToOpen_;

@@ -75,7 +75,8 @@ QPoint CardPlace(int index)
 
 } // namespace
 
-frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, QWidget* parent)
+frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, QWidget* parent,
+                                                         Loading loading)
     : QMainWindow(parent), game_(*this, random != nullptr ? *random : clockRandom_)
 {
     setObjectName(QStringLiteral("frmBrightmooseConcentration"));
@@ -92,18 +93,25 @@ frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, Q
     game_.SetQualificationRule(
         [this](std::int16_t tries) { return highScores_ != nullptr && highScores_->Qualifies(tries); });
     Timer1.setSingleShot(true);
+    // A coarse timer may fire 5% late, and the look at two cards should not drag.
+    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(kTurnPauseMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
 
     resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
-    Form_Load();
+    if (loading == Loading::Now) {
+        Form_Load();
+    }
 }
 
 frmBrightmooseConcentration::~frmBrightmooseConcentration() = default;
 
 void frmBrightmooseConcentration::Form_Load()
 {
-    game_.NewGame();
+    if (!loaded_) {
+        loaded_ = true;
+        game_.NewGame();
+    }
 }
 
 QAction* frmBrightmooseConcentration::AddMenuItem(QMenu* menu, const char* name,

@@ -36,8 +36,16 @@ public:
     static constexpr int kStatusBarHeight = 25;
     static constexpr int kTurnPauseMs = 750;
 
+    // Later: the widgets are built now and the first deal waits for
+    // Form_Load, so that start-up can build the window while the splash shows.
+    enum class Loading { Now, Later };
+
     // A null random source means the clock-seeded one of the program.
-    explicit frmBrightmooseConcentration(RandomSource* random = nullptr, QWidget* parent = nullptr);
+    explicit frmBrightmooseConcentration(RandomSource* random = nullptr, QWidget* parent = nullptr,
+                                         Loading loading = Loading::Now);
+
+    // Deals the first game; runs once, however often it is called.
+    void Form_Load();
     ~frmBrightmooseConcentration() override;
 
     // The high-score table of the run; without one, no game earns a place
@@ -87,7 +95,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
     void OpenHighScores(bool newScorePending);
     void BuildMenus();
     void BuildToolbar();
@@ -106,6 +113,7 @@ private:
     QAction* mnuSaveGame = nullptr;
     QAction* toolbarSaveGame_ = nullptr;
     HighScores* highScores_ = nullptr;
+    bool loaded_ = false;
     // The high-score window is modal, but a turn can end the game while it
     // shows the table; the entry for that game then waits until it closes.
     bool highScoresOpen_ = false;
