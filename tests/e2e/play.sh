@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program on a real X server with real input events: the
 # window appears, two cards are turned, a screenshot shows them face up, and
-# after the pause they are face down again or gone. F3 ends the program.
+# after the pause they are face down again or gone. Ctrl+S saves the game under
+# a name typed into the dialog, and the file holds the game. F3 ends the program.
 set -euo pipefail
 game="$1"
 work=$(mktemp -d)
@@ -64,7 +65,28 @@ for card in 0 10; do
   if face_up "$work/after.png" "$card"; then echo "FAIL: card $card is still face up after the pause"; exit 1; fi
 done
 
-xdotool key --window "$window" F3 2>/dev/null || true
+# Save Game with Ctrl+S: the name typed into the dialog is the file written.
+saved="$work/saved game"
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool mousemove --sync $((X + 300)) $((Y + 5)) click 1
+xdotool key ctrl+s
+dialog=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" --name 'Save' | head -n 1 || true)
+[ -n "$dialog" ] || { echo "FAIL: Ctrl+S opened no save dialog"; exit 1; }
+sleep 0.5
+xdotool type --delay 5 "$saved"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
+[ "$(stat -c %s "$saved" 2>/dev/null)" = 640 ] || { echo "FAIL: the saved game is not a 640-byte file"; exit 1; }
+faces=$(od -An -v -t d2 -j 0 -N 108 "$saved" | tr -s ' ' '\n' | grep -v '^$' | sort -n | uniq)
+[ "$(wc -l <<<"$faces")" = 54 ] && [ "$(head -n 1 <<<"$faces")" = 1 ] && [ "$(tail -n 1 <<<"$faces")" = 54 ] ||
+  { echo "FAIL: the saved faces are not 1 to 54 once each"; exit 1; }
+read -r tries matches <<<"$(od -An -t d2 -j 216 -N 4 "$saved")"
+[ "$tries" = 1 ] && [ "$matches" -le 1 ] || { echo "FAIL: saved counters $tries, $matches"; exit 1; }
+removed=$(od -An -v -t d2 -j 108 -N 108 "$saved" | tr -s ' ' '\n' | grep -c '^0$' || true)
+[ "$removed" = $((2 * matches)) ] || { echo "FAIL: $removed cards saved as found for $matches matches"; exit 1; }
+[ -z "$(od -An -v -t x1 -j 220 "$saved" | tr -d ' 0\n')" ] || { echo "FAIL: bytes after the record are not zero"; exit 1; }
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key F3
 for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game_pid" 2>/dev/null; then echo "FAIL: F3 did not end the program"; exit 1; fi
-echo "PASS: window shown, two cards turned and turned back, F3 ended the program"
+echo "PASS: window shown, two cards turned and turned back, game saved with Ctrl+S, F3 ended the program"
