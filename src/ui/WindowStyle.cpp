@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -35,6 +36,16 @@ static QIcon ProgramIcon()
         return result;
     }();
     return icon;
+}
+
+QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize,
+                        bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+    label->setFont(GameFont(pointSize, bold));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 void ApplyWindowStyle(QWidget* window)

@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QString>
 
-class QWidget;
 class QFont;
+class QLabel;
+class QRect;
+class QWidget;
 
 namespace bmd::ui {
 
@@ -22,6 +24,11 @@ QFont GameFont(double pointSize = 8.25, bool bold = false);
 
 // Maps "Comic Sans MS" onto Comic Neue once per process.
 void InstallFontSubstitutes();
+
+// A label of the window designs: placed in twips, centred text in the game
+// font on a transparent ground.
+QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize,
+                        bool bold);
 
 // Green background, game font and program icon for a top-level window.
 void ApplyWindowStyle(QWidget* window);

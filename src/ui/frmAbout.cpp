@@ -11,19 +11,6 @@
 
 namespace bmd::ui {
 
-namespace {
-
-QLabel* AddLabel(QWidget* parent, const QString& text, QRect twips, double points, bool bold)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
-    label->setFont(GameFont(points, bold));
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-} // namespace
-
 frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -38,10 +25,10 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
     Image1->setScaledContents(true);
     Image1->setPixmap(LoadArt(QStringLiteral("logo/logo.png")));
 
-    AddLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);
-    AddLabel(this, QStringLiteral("Derudirodozir"), {3240, 720, 3915, 720}, 24, true);
-    AddLabel(this, QStringLiteral("Version 1.0"), {3240, 1560, 3885, 345}, 9.75, true);
-    lblCopyright = AddLabel(this, QString::fromStdString(CopyrightNotice(year)),
+    AddCentredLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);
+    AddCentredLabel(this, QStringLiteral("Derudirodozir"), {3240, 720, 3915, 720}, 24, true);
+    AddCentredLabel(this, QStringLiteral("Version 1.0"), {3240, 1560, 3885, 345}, 9.75, true);
+    lblCopyright = AddCentredLabel(this, QString::fromStdString(CopyrightNotice(year)),
                             {840, 3960, 3855, 345}, 8.25, false);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
 

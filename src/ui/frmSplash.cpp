@@ -12,20 +12,6 @@
 
 namespace bmd::ui {
 
-namespace {
-
-QLabel* AddLabel(QWidget* parent, const QString& text, QRect twips, double points, bool bold)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
-    label->setFont(GameFont(points, bold));
-    label->setAlignment(Qt::AlignCenter);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    return label;
-}
-
-} // namespace
-
 frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow,
                      int year)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
@@ -56,12 +42,12 @@ frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()>
     imgLogo->setScaledContents(true);
     imgLogo->setPixmap(LoadArt(QStringLiteral("logo/logo.png")));
 
-    AddLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
-    AddLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
+    AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
+    AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
         ->setObjectName(QStringLiteral("lblProductName"));
-    AddLabel(Frame1, QStringLiteral("Version 1.0"), {3360, 2760, 3795, 345}, 12, true)
+    AddCentredLabel(Frame1, QStringLiteral("Version 1.0"), {3360, 2760, 3795, 345}, 12, true)
         ->setObjectName(QStringLiteral("lblVersion"));
-    lblCopyright = AddLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)),
+    lblCopyright = AddCentredLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)),
                             {3360, 3480, 3735, 255}, 8.25, false);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
 
@@ -109,7 +95,10 @@ void frmSplash::keyPressEvent(QKeyEvent* event)
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease) {
+    // Only the frame's own surface counts; a click on a label or the logo
+    // reaches the frame too, but lands on one of its children.
+    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease &&
+        Frame1->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr) {
         Timer1_Timer();
         return true;
     }

@@ -41,6 +41,7 @@ private slots:
         QTest::newRow("timer") << "timer";
         QTest::newRow("key") << "key";
         QTest::newRow("click") << "click";
+        QTest::newRow("click on a label, then timer") << "label timer";
         QTest::newRow("key then timer") << "key timer";
     }
     void splashHandsOverOnce()
@@ -60,6 +61,9 @@ private slots:
                 QTest::qWait(100);
             } else if (step == QLatin1String("key") && splash) {
                 QTest::keyClick(splash, Qt::Key_A);
+            } else if (step == QLatin1String("label") && splash) {
+                QTest::mouseClick(splash->CopyrightLabel(), Qt::LeftButton);
+                QCOMPARE(handedOver, 0);
             } else if (step == QLatin1String("click") && splash) {
                 QTest::mouseClick(splash->Frame(), Qt::LeftButton, {}, QPoint(300, 280));
             }
