@@ -39,6 +39,9 @@ void GameSession::BuildMainWindow()
         mainWindow_ = std::make_unique<frmBrightmooseConcentration>(
             nullptr, nullptr, frmBrightmooseConcentration::Loading::Later);
         mainWindow_->SetHighScores(highScores_.get());
+        // The native window and the layout too, so that showing only maps it.
+        mainWindow_->winId();
+        mainWindow_->ensurePolished();
     }
 }
 
