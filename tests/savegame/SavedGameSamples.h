@@ -16,8 +16,7 @@ inline bmd::SavedGame Dealt(unsigned seed = 1)
 {
     bmd::SavedGame game;
     std::iota(game.CardFace.begin(), game.CardFace.end(), std::int16_t{1});
-    std::mt19937 random(seed);
-    std::shuffle(game.CardFace.begin(), game.CardFace.end(), random);
+    std::shuffle(game.CardFace.begin(), game.CardFace.end(), std::mt19937(seed));
     game.OnBoard.fill(bmd::kCardOnBoard);
     return game;
 }

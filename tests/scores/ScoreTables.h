@@ -3,6 +3,7 @@
 // Building and reading high-score tables in tests.
 
 #include "scores/HighScores.h"
+#include "scores/SqliteRegistryStore.h"
 
 #include <QStringList>
 
@@ -13,8 +14,8 @@ inline bmd::HighScoreTable Make(const QStringList& scores, const QString& namePr
 {
     bmd::HighScoreTable table;
     for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
-        table.At(position).Score = scores.value(position - 1, QStringLiteral("99999")).toStdString();
-        table.At(position).Name = QStringLiteral("%1 %2").arg(namePrefix).arg(position).toStdString();
+        table.At(position) = {QStringLiteral("%1 %2").arg(namePrefix).arg(position).toStdString(),
+                              scores.value(position - 1, QStringLiteral("99999")).toStdString()};
     }
     return table;
 }
@@ -28,22 +29,24 @@ inline bmd::HighScoreTable Defaults()
     return table;
 }
 
-inline QStringList Scores(const bmd::HighScoreTable& table)
+// One field of every entry, from first to tenth.
+inline QStringList Field(const bmd::HighScoreTable& table, std::string bmd::HighScoreEntry::*field)
 {
-    QStringList scores;
+    QStringList texts;
     for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
-        scores << QString::fromStdString(table.At(position).Score);
+        texts << QString::fromStdString(table.At(position).*field);
     }
-    return scores;
+    return texts;
 }
+inline QStringList Scores(const bmd::HighScoreTable& table) { return Field(table, &bmd::HighScoreEntry::Score); }
+inline QStringList Names(const bmd::HighScoreTable& table) { return Field(table, &bmd::HighScoreEntry::Name); }
 
-inline QStringList Names(const bmd::HighScoreTable& table)
+// The high scores on a store file, as a run of the game opens them.
+inline std::unique_ptr<bmd::HighScores> Open(const QString& file,
+                                             std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
 {
-    QStringList names;
-    for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
-        names << QString::fromStdString(table.At(position).Name);
-    }
-    return names;
+    return std::make_unique<bmd::HighScores>(
+        std::make_unique<bmd::SqliteRegistryStore>(file.toStdString(), busyTimeout));
 }
 
 } // namespace tables

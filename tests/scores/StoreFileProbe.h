@@ -3,25 +3,18 @@
 // Looks into a store file with plain SQLite, the way another tool would, so
 // that the tests check the file itself and not only what the store says.
 
-#include <QByteArray>
 #include <QString>
 #include <sqlite3.h>
 
-#include <cstdint>
 #include <string>
 
 namespace probe {
-
-struct RawValue {
-    std::int64_t type = 0;
-    QByteArray data;
-};
 
 class Database {
 public:
     explicit Database(const QString& file)
     {
-        sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         sqlite3_busy_timeout(db_, 5000);
     }
     ~Database() { sqlite3_close_v2(db_); }
@@ -41,24 +34,6 @@ public:
                                  : result == SQLITE_DONE ? QString() : QStringLiteral("<error %1>").arg(result);
         sqlite3_finalize(statement);
         return text;
-    }
-
-    // A value under HKEY_LOCAL_MACHINE as the file holds it; type 0 when missing.
-    RawValue Value(const std::string& path, const std::string& name)
-    {
-        RawValue value;
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db_, "SELECT type, data FROM registry_values WHERE root = 2147483650 AND path = ?1 AND name = ?2",
-                           -1, &statement, nullptr);
-        sqlite3_bind_text(statement, 1, path.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(statement, 2, name.c_str(), -1, SQLITE_TRANSIENT);
-        if (sqlite3_step(statement) == SQLITE_ROW) {
-            value.type = sqlite3_column_int64(statement, 0);
-            const void* blob = sqlite3_column_blob(statement, 1);
-            value.data = QByteArray(static_cast<const char*>(blob), sqlite3_column_bytes(statement, 1));
-        }
-        sqlite3_finalize(statement);
-        return value;
     }
 
     // From now on every value written is noted; Written() lists them in order.

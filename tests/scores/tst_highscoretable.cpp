@@ -4,60 +4,53 @@
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
 
-#include "scores/HighScores.h"
-#include "scores/SqliteRegistryStore.h"
-
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 using bmd::HighScoreEntry;
-using bmd::HighScores;
 using bmd::HighScoreTable;
 
 class TestHighScoreTable : public QObject {
     Q_OBJECT
 
+    QTemporaryDir dir_;
+    QString file_;
+
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
+        file_ = dir_.filePath(QStringLiteral("registry.sqlite"));
+        QFile::remove(file_);
     }
 
+    // The place a game of so many tries takes (0: none, the game does not
+    // qualify); every entry from there on moves down one, the tenth is gone.
     void placeNewScore_data()
     {
         QTest::addColumn<QStringList>("scores");
         QTest::addColumn<int>("tries");
         QTest::addColumn<int>("position");
-        QTest::addColumn<QStringList>("scoresAfter");
-
-        QTest::newRow("equal scores: new one below them") << QStringList{"40", "50", "50", "60"} << 50 << 4
-                                                          << QStringList{"40", "50", "50", "50", "60"};
-        QTest::newRow("best of all") << QStringList{"40", "50", "50", "60"} << 30 << 1
-                                     << QStringList{"30", "40", "50", "50", "60"};
-        const QStringList nines{"74", "74", "74", "74", "74", "74", "74", "74", "74"};
-        QTest::newRow("into tenth place") << (nines + QStringList{"75"}) << 74 << 10 << (nines + QStringList{"74"});
-        QTest::newRow("equal to the tenth: no place") << (nines + QStringList{"75"}) << 75 << 0
-                                                      << (nines + QStringList{"75"});
-        QTest::newRow("numbers, not text") << QStringList{"99", "100"} << 99 << 2 << QStringList{"99", "99", "100"};
-        QTest::newRow("no number counts as worst") << QStringList{"40", "abc", "50"} << 45 << 2
-                                                   << QStringList{"40", "45", "abc", "50"};
+        const QStringList nines(9, QStringLiteral("74"));
+        QTest::newRow("equal scores: new one below them") << QStringList{"40", "50", "50", "60"} << 50 << 4;
+        QTest::newRow("best of all") << QStringList{"40", "50", "50", "60"} << 30 << 1;
+        QTest::newRow("into tenth place") << (nines + QStringList{"75"}) << 74 << 10;
+        QTest::newRow("equal to the tenth: no place") << (nines + QStringList{"75"}) << 75 << 0;
+        QTest::newRow("default admits any game") << QStringList{} << 32767 << 1;
+        QTest::newRow("numbers, not text") << QStringList{"99", "100"} << 99 << 2;
+        QTest::newRow("tenth 100 is worse than 99") << (nines + QStringList{"100"}) << 99 << 10;
+        QTest::newRow("tenth stored with exponent") << (nines + QStringList{"1e2"}) << 100 << 0;
+        QTest::newRow("no number counts as worst") << QStringList{"40", "abc", "50"} << 45 << 2;
+        QTest::newRow("tenth no number") << (nines + QStringList{"abc"}) << 32767 << 10;
     }
-
     void placeNewScore()
     {
         QFETCH(QStringList, scores);
         QFETCH(int, tries);
         QFETCH(int, position);
-        QFETCH(QStringList, scoresAfter);
-
         const HighScoreTable before = tables::Make(scores);
+        QCOMPARE(bmd::Qualifies(before, std::int16_t(tries)), position != 0);
         HighScoreTable table = before;
         QCOMPARE(int(bmd::PlaceNewScore(table, std::int16_t(tries))), position);
-        QCOMPARE(tables::Scores(table), tables::Scores(tables::Make(scoresAfter)));
-        // Every entry from the new position on has moved down one place; the tenth is gone.
         for (std::int16_t i = 1; i <= HighScoreTable::kPositions; ++i) {
             const HighScoreEntry expected = (position == 0 || i < position) ? before.At(i)
                                             : i == position ? HighScoreEntry{"", std::to_string(tries)}
@@ -66,50 +59,21 @@ private slots:
         }
     }
 
-    void qualifies_data()
-    {
-        QTest::addColumn<QString>("tenth");
-        QTest::addColumn<int>("tries");
-        QTest::addColumn<bool>("qualifies");
-
-        QTest::newRow("equal to the tenth") << "75" << 75 << false;
-        QTest::newRow("one better") << "75" << 74 << true;
-        QTest::newRow("default admits any game") << "99999" << 32767 << true;
-        QTest::newRow("100 is worse than 99") << "100" << 99 << true;
-        QTest::newRow("stored with exponent") << "1e2" << 100 << false;
-        QTest::newRow("no number") << "abc" << 32767 << true;
-    }
-
-    void qualifies()
-    {
-        QFETCH(QString, tenth);
-        QFETCH(int, tries);
-        QFETCH(bool, qualifies);
-
-        QStringList scores(9, QStringLiteral("1"));
-        QCOMPARE(bmd::Qualifies(tables::Make(scores << tenth), std::int16_t(tries)), qualifies);
-    }
-
     void seedingAnEmptyStoreWritesTheDefaults()
     {
-        HighScores highScores = Open();
-        highScores.SeedHighScores();
-        QCOMPARE(highScores.StoredTable, tables::Defaults());
-
-        probe::Database raw(File());
+        auto scores = tables::Open(file_);
+        scores->SeedHighScores();
+        QCOMPARE(scores->StoredTable, tables::Defaults());
+        probe::Database raw(file_);
         QCOMPARE(raw.Text("SELECT count(*) FROM registry_values"), QStringLiteral("20"));
         QCOMPARE(raw.Text("SELECT group_concat(path, '|') FROM"
                           " (SELECT path FROM registry_keys WHERE root = 2147483650 ORDER BY path)"),
                  QStringLiteral("Software|Software\\Brightmoose Software|"
                                 "Software\\Brightmoose Software\\Brightmoose Derudirodozir"));
-        for (int position = 1; position <= 10; ++position) {
-            const auto player = raw.Value(HighScores::kKeyPath, "Player" + std::to_string(position));
-            QCOMPARE(player.type, 1);
-            QCOMPARE(player.data, QByteArray("Anonymous\0", 10));
-            const auto score = raw.Value(HighScores::kKeyPath, "Score" + std::to_string(position));
-            QCOMPARE(score.type, 4);
-            QCOMPARE(score.data, QByteArray("\x9F\x86\x01\x00", 4));
-        }
+        // Every name "Anonymous" and its NUL (10 bytes), every score the DWORD 99999.
+        QCOMPARE(raw.Text("SELECT group_concat(forms) FROM (SELECT DISTINCT substr(name, 1, 5) || type || hex(data)"
+                          " AS forms FROM registry_values ORDER BY forms)"),
+                 QStringLiteral("Playe1416E6F6E796D6F757300,Score49F860100"));
     }
 
     // Only a value that reads as "" gets its default; the others stay as they are.
@@ -120,7 +84,6 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("score");
         QTest::addColumn<QString>("name");
-
         QTest::newRow("nothing missing") << "" << "" << 1 << "11" << "Player 1";
         QTest::newRow("only Score7 missing") << "DELETE FROM registry_values WHERE name = 'Score7'" << "Score7" << 7
                                              << "99999" << "Player 7";
@@ -132,27 +95,24 @@ private slots:
             << "UPDATE registry_values SET type = 1, data = x'61626300' WHERE name = 'Score5'" << "" << 5 << "abc"
             << "Player 5";
     }
-
     void seedingWritesOnlyWhatIsMissing()
     {
         QFETCH(QString, damage);
-        QFETCH(QString, written);
         QFETCH(int, position);
         QFETCH(QString, score);
         QFETCH(QString, name);
-
         const HighScoreTable stored = tables::Make({"11", "12", "13", "14", "15", "16", "17", "18", "19", "20"});
-        Open().StoreHighScores(stored);
-        probe::Database raw(File());
+        tables::Open(file_)->StoreHighScores(stored);
+        probe::Database raw(file_);
         QCOMPARE(raw.Execute(damage.toStdString()), SQLITE_OK);
         raw.LogWrites();
 
-        HighScores highScores = Open();
-        highScores.SeedHighScores();
-        QCOMPARE(raw.Written(), written);
+        auto scores = tables::Open(file_);
+        scores->SeedHighScores();
+        QTEST(raw.Written(), "written");
         HighScoreTable expected = stored;
         expected.At(std::int16_t(position)) = {name.toStdString(), score.toStdString()};
-        QCOMPARE(highScores.StoredTable, expected);
+        QCOMPARE(scores->StoredTable, expected);
     }
 
     // What a player saves as a name, as the next start reads it back.
@@ -160,7 +120,6 @@ private slots:
     {
         QTest::addColumn<QString>("saved");
         QTest::addColumn<QString>("nextStart");
-
         QTest::newRow("empty") << "" << "Anonymous";
         QTest::newRow("spaces only") << "    " << "Anonymous";
         QTest::newRow("spaces around") << "  Player One  " << "Player One";
@@ -171,42 +130,18 @@ private slots:
         const QString longName(10000, QLatin1Char('n'));
         QTest::newRow("10,000 characters") << longName << longName;
     }
-
     void namesComeBackAsStored()
     {
         QFETCH(QString, saved);
         QFETCH(QString, nextStart);
-
         HighScoreTable table = tables::Make({"40", "50"});
         table.At(2).Name = saved.toStdString();
-        Open().StoreHighScores(table);
-
-        HighScores nextRun = Open();
-        nextRun.SeedHighScores();
+        tables::Open(file_)->StoreHighScores(table);
+        auto nextRun = tables::Open(file_);
+        nextRun->SeedHighScores();
         table.At(2).Name = nextStart.toStdString();
-        QCOMPARE(nextRun.StoredTable, table);
+        QCOMPARE(nextRun->StoredTable, table);
     }
-
-    void resetRewritesAllTwenty()
-    {
-        HighScores highScores = Open();
-        highScores.SeedHighScores();
-        highScores.StoredTable = tables::Make({"12"});
-        probe::Database raw(File());
-        raw.LogWrites();
-
-        highScores.ResetHighScores();
-        QCOMPARE(raw.Written(), QStringLiteral("Player1 Player2 Player3 Player4 Player5 Player6 Player7 Player8 "
-                                               "Player9 Player10 Score1 Score2 Score3 Score4 Score5 Score6 Score7 "
-                                               "Score8 Score9 Score10"));
-        QCOMPARE(highScores.StoredTable, tables::Defaults());
-    }
-
-private:
-    QString File() const { return dir_->filePath(QStringLiteral("registry.sqlite")); }
-    HighScores Open() const { return HighScores(std::make_unique<bmd::SqliteRegistryStore>(File().toStdString())); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 QTEST_GUILESS_MAIN(TestHighScoreTable)

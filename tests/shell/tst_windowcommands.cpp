@@ -1,19 +1,16 @@
+#include "../scores/ScoreTables.h"
 #include "RecordingGameWindow.h"
-#include "scores/HighScores.h"
-#include "scores/SqliteRegistryStore.h"
+#include "WhileModal.h"
 #include "shell/Help.h"
 #include "shell/HelpWindow.h"
-#include "ui/MessageBoxes.h"
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmHighScores.h"
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace bmd;
 using namespace bmd::ui;
 using bmd::shell::HelpPane;
 
@@ -29,16 +26,11 @@ private:
     QStringList urls_;
     QTemporaryDir dir_;
 
-    static void Trigger(QWidget& window, const char* name)
+    // Runs the window's command and checks what the help window shows.
+    static void Expect(QWidget& window, const char* command, HelpPane pane, const QString& page)
     {
-        QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(action != nullptr, name);
-        action->trigger();
-    }
-
-    static void Expect(HelpPane pane, const QString& page)
-    {
-        shell::HelpWindow* help = shell::TheHelpWindow();
+        window.findChild<QAction*>(command)->trigger();
+        bmd::shell::HelpWindow* help = bmd::shell::TheHelpWindow();
         QVERIFY(help != nullptr);
         QTRY_COMPARE(help->LastPane(), pane);
         QTRY_VERIFY2(help->ShownUrl().toString().contains(page), qPrintable(help->ShownUrl().toString()));
@@ -48,56 +40,43 @@ private slots:
     void initTestCase()
     {
         // The built help lies in <build>/src/Help: pretend the program runs there.
-        shell::SetExecutableFolderForTesting(
-            QFileInfo(QStringLiteral(BMD_HELP_FILE)).absoluteDir().absolutePath().section(QLatin1Char('/'), 0, -2));
+        bmd::shell::SetExecutableFolderForTesting(QFileInfo(QStringLiteral(BMD_HELP_FILE)).absolutePath() + "/..");
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "OpenUrl");
     }
     void cleanupTestCase()
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        shell::DestroyHelpWindow();
+        bmd::shell::DestroyHelpWindow();
     }
 
     void mainWindowCommands()
     {
         ScriptedRandom random(OrderedBoard());
         frmBrightmooseConcentration window(&random);
-        Trigger(window, "mnuContents");
-        Expect(HelpPane::Topic, QStringLiteral("Welcome.htm"));
-        Trigger(window, "Toolbar1_Help");
-        Expect(HelpPane::Contents, QStringLiteral("Welcome.htm"));
-        Trigger(window, "mnuIndex");
-        Expect(HelpPane::Index, QString());
+        Expect(window, "mnuContents", HelpPane::Topic, QStringLiteral("Welcome.htm"));
+        Expect(window, "Toolbar1_Help", HelpPane::Contents, QStringLiteral("Welcome.htm"));
+        Expect(window, "mnuIndex", HelpPane::Index, QString());
         urls_.clear();
-        Trigger(window, "mnuBrightmoose");
+        window.findChild<QAction*>("mnuBrightmoose")->trigger();
         QCOMPARE(urls_, QStringList{QStringLiteral("http://www.brightmoose.example/")});
     }
 
     void highScoreWindowCommands()
     {
-        HighScores scores(std::make_unique<SqliteRegistryStore>(dir_.filePath(QStringLiteral("s.sqlite")).toStdString()));
-        scores.SeedHighScores();
+        auto scores = tables::Open(dir_.filePath(QStringLiteral("s.sqlite")));
+        scores->SeedHighScores();
         ScriptedRandom random(OrderedBoard());
         frmBrightmooseConcentration window(&random);
-        window.SetHighScores(&scores);
+        window.SetHighScores(scores.get());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         urls_.clear();
         bool ran = false;
-        QTimer::singleShot(50, this, [&] {
-            auto* dialog = qobject_cast<frmHighScores*>(QApplication::activeModalWidget());
-            if (dialog != nullptr) {
-                Trigger(*dialog, "mnuContents");
-                Expect(HelpPane::Topic, QStringLiteral("High_Scores.htm"));
-                Trigger(*dialog, "mnuBrightmoose");
-                ran = true;
-                dialog->reject();
-            }
-        });
-        QTimer::singleShot(5000, this, [] {
-            if (QWidget* open = QApplication::activeModalWidget()) {
-                open->close(); // a failed lookup must not hang the test
-            }
+        WhileModal<frmHighScores> commands([&](frmHighScores* dialog) {
+            Expect(*dialog, "mnuContents", HelpPane::Topic, QStringLiteral("High_Scores.htm"));
+            dialog->findChild<QAction*>("mnuBrightmoose")->trigger();
+            ran = true;
+            dialog->reject();
         });
         window.mnuHighScores_Click();
         QVERIFY(ran);

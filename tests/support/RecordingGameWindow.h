@@ -2,10 +2,13 @@
 
 #include "game/CardFaces.h"
 #include "game/RandomSource.h"
+#include "savegame/SavedGame.h"
 #include "seam/GameWindow.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -20,7 +23,6 @@ public:
     std::array<std::string, 8> panel{};
     bool saveGameEnabled = true;
     bool timerRunning = false;
-    int timerStarts = 0;
     std::vector<std::string> messages;
     int highScoreEntries = 0;
     // Runs inside ShowMessage, as a nested event loop would run a tick.
@@ -32,11 +34,7 @@ public:
     void SetCardStretch(int index, bool stretch) override { cardStretch.at(index) = stretch; }
     void SetStatusPanelText(int index, const std::string& text) override { panel.at(index) = text; }
     void SetSaveGameEnabled(bool enabled) override { saveGameEnabled = enabled; }
-    void StartTurnTimer() override
-    {
-        timerRunning = true;
-        ++timerStarts;
-    }
+    void StartTurnTimer() override { timerRunning = true; }
     void StopTurnTimer() override { timerRunning = false; }
     void ShowMessage(const std::string& text) override
     {
@@ -55,14 +53,7 @@ public:
         }
         return count;
     }
-    int VisibleCount() const
-    {
-        int count = 0;
-        for (bool visible : cardVisible) {
-            count += visible ? 1 : 0;
-        }
-        return count;
-    }
+    int VisibleCount() const { return int(std::count(cardVisible.begin(), cardVisible.end(), true)); }
 };
 
 // Deals a chosen board: each draw is the number that yields the next face.
@@ -85,9 +76,21 @@ private:
 // Position i holds face i + 1: position k pairs with k + 26, 52 with 53.
 inline std::vector<int> OrderedBoard()
 {
-    std::vector<int> faces;
-    for (int face = 1; face <= bmd::kCardCount; ++face) {
-        faces.push_back(face);
-    }
+    std::vector<int> faces(bmd::kCardCount);
+    std::iota(faces.begin(), faces.end(), 1);
     return faces;
+}
+
+// The ordered board as a saved game: the pairs at positions 0 to pairs - 1
+// (each with its partner 26 further on) found, in the given number of tries.
+inline bmd::SavedGame OrderedRecord(int pairs = 0, std::int16_t tries = 0)
+{
+    bmd::SavedGame record;
+    for (int k = 0; k < bmd::kCardCount; ++k) {
+        record.CardFace[k] = static_cast<std::int16_t>(k + 1);
+        record.OnBoard[k] = k % 26 < pairs && k < 52 ? bmd::kCardFound : bmd::kCardOnBoard;
+    }
+    record.Tries = tries;
+    record.MatchesMade = static_cast<std::int16_t>(pairs);
+    return record;
 }

@@ -1,10 +1,11 @@
+#include "../scores/ScoreTables.h"
+#include "../scores/StoreFileProbe.h"
+#include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
+#include "WhileModal.h"
 #include "savegame/SavedGameFile.h"
-#include "scores/HighScores.h"
-#include "scores/SqliteRegistryStore.h"
 #include "ui/CardImage.h"
 #include "ui/GameSession.h"
-#include "ui/MessageBoxes.h"
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmHighScores.h"
 
@@ -18,13 +19,12 @@ using namespace bmd::ui;
 class GameSessionTest : public QObject {
     Q_OBJECT
 
-    QStringList messages_;
+    std::optional<RecordedMessages> messages_;
     QTemporaryDir dir_;
 
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
-    // Starts a session and hands over from the splash at once, as a key
-    // press does.
+    // Starts a session and hands over from the splash at once, as a key press does.
     std::unique_ptr<GameSession> Started(const QString& fileToOpen)
     {
         auto session = std::make_unique<GameSession>(Path(QStringLiteral("registry.sqlite")), fileToOpen);
@@ -44,144 +44,91 @@ class GameSessionTest : public QObject {
         return count;
     }
 
-    // Ends the game on the ordered board up to its last turn, which waits
-    // for the timer.
-    static void PlayToLastTurn(Game& game)
-    {
-        for (int k = 0; k < 26; ++k) {
-            game.imgCard_Click(static_cast<std::int16_t>(k));
-            game.imgCard_Click(static_cast<std::int16_t>(k + 26));
-            game.Timer1_Timer();
-        }
-        game.imgCard_Click(52);
-        game.imgCard_Click(53);
-    }
-
 private slots:
-    void init()
-    {
-        messages_.clear();
-        SetMessageHandlerForTesting([this](const MessageRequest& request) {
-            messages_ << request.text;
-            return MessageAnswer::Ok;
-        });
-    }
-    void cleanup() { SetMessageHandlerForTesting({}); }
+    void init() { messages_.emplace(); }
+    void cleanup() { messages_.reset(); }
 
-    void firstStartWritesTheDefaults()
-    {
-        auto session = Started({});
-        for (std::int16_t position = 1; position <= 10; ++position) {
-            QCOMPARE(session->Scores().StoredTable.At(position).Name, std::string("Anonymous"));
-            QCOMPARE(session->Scores().StoredTable.At(position).Score, std::string("99999"));
-        }
-        QVERIFY(QFile::exists(Path(QStringLiteral("registry.sqlite"))));
-        QCOMPARE(CardsOnBoard(*session->MainWindow()), 54);
-    }
-
+    // The first start writes the defaults and opens a file named on the
+    // command line: a good one gives its board, a bad one a message and a deal.
     void fileOnTheCommandLine_data()
     {
-        QTest::addColumn<bool>("good");
         QTest::addColumn<QString>("name");
-        QTest::newRow("saved game") << true << "good.bcx";
-        QTest::newRow("not a saved game") << false << "bad.bcx";
-        QTest::newRow("missing") << false << "missing.bcx";
+        QTest::newRow("none") << "";
+        QTest::newRow("saved game") << "good.bcx";
+        QTest::newRow("not a saved game") << "bad.bcx";
+        QTest::newRow("missing") << "missing.bcx";
     }
     void fileOnTheCommandLine()
     {
-        QFETCH(bool, good);
         QFETCH(QString, name);
-        SavedGame record;
-        for (int k = 0; k < kCardCount; ++k) {
-            record.CardFace[k] = static_cast<std::int16_t>(k + 1);
-            record.OnBoard[k] = k < 4 || (k >= 26 && k < 30) ? kCardFound : kCardOnBoard;
-        }
-        record.Tries = 9;
-        record.MatchesMade = 4;
+        const SavedGame record = OrderedRecord(4, 9);
         QVERIFY(WriteSavedGameFile(Path(QStringLiteral("good.bcx")).toStdString(), record).Ok());
         QFile bad(Path(QStringLiteral("bad.bcx")));
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("not a game");
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a game") > 0);
         bad.close();
 
-        auto session = Started(Path(name));
+        auto session = Started(name.isEmpty() ? QString() : Path(name));
+        QCOMPARE(session->Scores().StoredTable, tables::Defaults());
+        QCOMPARE(probe::Database(Path(QStringLiteral("registry.sqlite"))).Text("SELECT count(*) FROM registry_values"),
+                 QStringLiteral("20"));
         frmBrightmooseConcentration& window = *session->MainWindow();
-        if (good) {
-            QVERIFY(messages_.isEmpty());
+        if (name == QLatin1String("good.bcx")) {
+            QVERIFY(messages_->texts.isEmpty());
             QCOMPARE(window.GameLogic().ToSavedGame(), record);
             QCOMPARE(CardsOnBoard(window), 46);
             QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("9"));
             QCOMPARE(window.StatusPanel(7)->text(), QStringLiteral("23"));
         } else {
-            QCOMPARE(messages_.size(), 1);
-            QVERIFY(messages_[0].contains(name));
+            QCOMPARE(messages_->texts.size(), name.isEmpty() ? 0 : 1);
+            QVERIFY(name.isEmpty() || messages_->texts[0].contains(name));
             QCOMPARE(CardsOnBoard(window), 54);
             QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("0"));
         }
     }
 
-    void qualifyingGameOpensTheEntry()
+    // A qualifying game opens the entry once; if it ends while the table is
+    // viewed, the entry opens only after the view has closed.
+    void gameEndOpensTheEntry_data()
     {
-        HighScores scores(std::make_unique<SqliteRegistryStore>(
-            Path(QStringLiteral("entry.sqlite")).toStdString()));
-        scores.SeedHighScores();
+        QTest::addColumn<bool>("duringView");
+        QTest::newRow("game ends") << false;
+        QTest::newRow("game ends during the view") << true;
+    }
+    void gameEndOpensTheEntry()
+    {
+        QFETCH(bool, duringView);
+        auto scores = tables::Open(Path(QStringLiteral("entry.sqlite")));
+        scores->SeedHighScores();
         ScriptedRandom random(OrderedBoard());
         frmBrightmooseConcentration window(&random);
-        window.SetHighScores(&scores);
+        window.SetHighScores(scores.get());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        PlayToLastTurn(window.GameLogic());
+        for (int k = 0; k < 26; ++k) {
+            window.GameLogic().imgCard_Click(static_cast<std::int16_t>(k));
+            window.GameLogic().imgCard_Click(static_cast<std::int16_t>(k + 26));
+            window.GameLogic().Timer1_Timer();
+        }
+        window.GameLogic().imgCard_Click(52);
+        window.GameLogic().imgCard_Click(53); // the last turn waits for its tick
 
         QList<bool> opened; // the mode of each high-score window that opened
-        QTimer closer;
-        closer.setInterval(20);
-        connect(&closer, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<frmHighScores*>(QApplication::activeModalWidget())) {
-                opened << dialog->NewScorePending;
-                dialog->reject();
-            }
-        });
-        closer.start();
-        window.GameLogic().Timer1_Timer();
-        QCOMPARE(messages_, QStringList{QStringLiteral("Game Over!")});
-        QCOMPARE(opened, QList<bool>{true});
-    }
-
-    void gameEndingDuringTheViewWaitsForIt()
-    {
-        HighScores scores(std::make_unique<SqliteRegistryStore>(
-            Path(QStringLiteral("wait.sqlite")).toStdString()));
-        scores.SeedHighScores();
-        ScriptedRandom random(OrderedBoard());
-        frmBrightmooseConcentration window(&random);
-        window.SetHighScores(&scores);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        PlayToLastTurn(window.GameLogic());
-
-        // While the table is viewed, the last turn resolves; the view closes
-        // later, and only then does the entry open.
-        QList<bool> opened;
-        int ticks = 0;
-        QTimer driver;
-        driver.setInterval(20);
-        connect(&driver, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<frmHighScores*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            if (++ticks == 1) {
-                window.GameLogic().Timer1_Timer();
-                QCOMPARE(opened.size(), 0);
+        bool resolved = !duringView;
+        WhileModal<frmHighScores> closer([&](frmHighScores* dialog) {
+            if (!std::exchange(resolved, true)) {
+                window.GameLogic().Timer1_Timer(); // resolves under the open view
                 return;
             }
             opened << dialog->NewScorePending;
             dialog->reject();
         });
-        driver.start();
-        window.mnuHighScores_Click();
-        QCOMPARE(opened, (QList<bool>{false, true}));
-        QCOMPARE(messages_, QStringList{QStringLiteral("Game Over!")});
+        if (duringView) {
+            window.mnuHighScores_Click();
+        } else {
+            window.GameLogic().Timer1_Timer();
+        }
+        QCOMPARE(opened, duringView ? (QList<bool>{false, true}) : QList<bool>{true});
+        QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
     }
 };
 
