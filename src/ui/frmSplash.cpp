@@ -4,6 +4,7 @@
 #include "ui/WindowStyle.h"
 #include "util/Copyright.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,6 +73,12 @@ void frmSplash::Form_Load(int year)
 
 void frmSplash::Timer1_Timer()
 {
+    HandOver();
+    close();
+}
+
+void frmSplash::HandOver()
+{
     if (handedOver_) {
         return;
     }
@@ -80,7 +87,14 @@ void frmSplash::Timer1_Timer()
     if (loadMainWindow_) {
         loadMainWindow_();
     }
-    close();
+}
+
+void frmSplash::closeEvent(QCloseEvent* event)
+{
+    // Closed by the desktop before its time: the table still comes, rather
+    // than the program ending with no window at all.
+    HandOver();
+    event->accept();
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* event)

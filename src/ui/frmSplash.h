@@ -31,11 +31,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load(int year);
     void Timer1_Timer();
+    void HandOver();
 
     std::function<void()> seedHighScores_;
     std::function<void()> loadMainWindow_;

@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("key") << "key";
         QTest::newRow("click") << "click";
         QTest::newRow("click on a label, then timer") << "label timer";
+        QTest::newRow("closed by the desktop") << "close";
         QTest::newRow("key then timer") << "key timer";
     }
     void splashHandsOverOnce()
@@ -61,6 +62,8 @@ private slots:
                 QTest::qWait(100);
             } else if (step == QLatin1String("key") && splash) {
                 QTest::keyClick(splash, Qt::Key_A);
+            } else if (step == QLatin1String("close") && splash) {
+                splash->close();
             } else if (step == QLatin1String("label") && splash) {
                 QTest::mouseClick(splash->CopyrightLabel(), Qt::LeftButton);
                 QCOMPARE(handedOver, 0);
