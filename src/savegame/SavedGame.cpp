@@ -61,8 +61,8 @@ std::optional<SavedGame> DecodeSavedGame(std::span<const std::uint8_t> bytes) no
 }
 
 // A record with all 54 cards found (MatchesMade 27) passes: it is a finished
-// game. The program never writes one, but opening it just shows an empty board
-// and is no reason to turn the file away.
+// game, written when the last pair was resolved while the save dialog was
+// open. Opening it just shows an empty board; no reason to turn the file away.
 SavedGameStatus ValidateSavedGame(const SavedGame& game)
 {
     // Position of each face 1 to 54, or -1 while not yet seen.
