@@ -1,5 +1,5 @@
-#include "../scores/ScoreTables.h"
 #include "RecordingGameWindow.h"
+#include "ScoredTable.h"
 #include "WhileModal.h"
 #include "shell/Help.h"
 #include "shell/HelpWindow.h"
@@ -63,13 +63,9 @@ private slots:
 
     void highScoreWindowCommands()
     {
-        auto scores = tables::Open(dir_.filePath(QStringLiteral("s.sqlite")));
-        scores->SeedHighScores();
-        ScriptedRandom random(OrderedBoard());
-        frmBrightmooseConcentration window(&random);
-        window.SetHighScores(scores.get());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ScoredTable table(dir_.filePath(QStringLiteral("s.sqlite")));
+        QVERIFY(table.Exposed());
+        frmBrightmooseConcentration& window = table.window;
         urls_.clear();
         bool ran = false;
         WhileModal<frmHighScores> commands([&](frmHighScores* dialog) {

@@ -1,7 +1,7 @@
-#include "../scores/ScoreTables.h"
 #include "../scores/StoreFileProbe.h"
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
+#include "ScoredTable.h"
 #include "WhileModal.h"
 #include "savegame/SavedGameFile.h"
 #include "ui/CardImage.h"
@@ -97,13 +97,9 @@ private slots:
     void gameEndOpensTheEntry()
     {
         QFETCH(bool, duringView);
-        auto scores = tables::Open(Path(QStringLiteral("entry.sqlite")));
-        scores->SeedHighScores();
-        ScriptedRandom random(OrderedBoard());
-        frmBrightmooseConcentration window(&random);
-        window.SetHighScores(scores.get());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ScoredTable table(Path(QStringLiteral("entry.sqlite")));
+        QVERIFY(table.Exposed());
+        frmBrightmooseConcentration& window = table.window;
         for (int k = 0; k < 26; ++k) {
             window.GameLogic().imgCard_Click(static_cast<std::int16_t>(k));
             window.GameLogic().imgCard_Click(static_cast<std::int16_t>(k + 26));
