@@ -1,5 +1,7 @@
+#include "BuildInfo.h"
+#include "common/Logging.h"
+#include "common/WindowStyle.h"
 #include "ui/GameSession.h"
-#include "ui/WindowStyle.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brightmoose Software"));
     QApplication::setApplicationName(QStringLiteral("Brightmoose Derudirodozir"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QLatin1String(bmd::kVersionText));
     // Lets the desktop match the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
 
@@ -23,6 +25,7 @@ int main(int argc, char* argv[])
                                  QStringLiteral("A saved game (.bcx) to open."), QStringLiteral("[file]"));
     parser.process(app);
 
+    bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
     const QStringList files = parser.positionalArguments();
     bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(),

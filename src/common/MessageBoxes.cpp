@@ -1,6 +1,6 @@
-#include "ui/MessageBoxes.h"
+#include "common/MessageBoxes.h"
 
-#include "ui/WindowStyle.h"
+#include "common/WindowStyle.h"
 
 #include <QMessageBox>
 

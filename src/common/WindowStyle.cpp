@@ -1,7 +1,8 @@
-#include "ui/WindowStyle.h"
+#include "common/WindowStyle.h"
+
+#include "art/Art.h"
 
 #include <QFont>
-#include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -26,18 +27,6 @@ QFont GameFont(double pointSize, bool bold)
     return font;
 }
 
-static QIcon ProgramIcon()
-{
-    static const QIcon icon = [] {
-        QIcon result;
-        for (int size : {16, 32, 48, 64, 128, 256}) {
-            result.addFile(QStringLiteral(":/art/icon/icon%1.png").arg(size), QSize(size, size));
-        }
-        return result;
-    }();
-    return icon;
-}
-
 QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize,
                         bool bold)
 {
@@ -55,7 +44,7 @@ void ApplyWindowStyle(QWidget* window)
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(GameFont());
-    window->setWindowIcon(ProgramIcon());
+    window->setWindowIcon(art::ProgramIcon());
 }
 
 } // namespace bmd::ui

@@ -3,15 +3,11 @@
 #include "game/RandomSource.h"
 #include "util/Rounding.h"
 
-#include <string>
+#include <cassert>
 
 namespace bmd {
 
 namespace {
-
-constexpr int kTriesPanel = 2;
-constexpr int kMatchesMadePanel = 5;
-constexpr int kMatchesRemainingPanel = 7;
 
 std::int16_t CountUp(std::int16_t count)
 {
@@ -36,43 +32,37 @@ void Game::NewGame()
         state_.FaceDealt[state_.CardIndex] = 0;
     }
     random_.Reseed();
-    window_.SetDeckChangeCard(kBackFace);
-
     for (state_.CardIndex = 0; state_.CardIndex < kCardCount; ++state_.CardIndex) {
-        const int i = state_.CardIndex;
-        SetVisible(i, true);
-        window_.SetCardPictureFromDeck(i);
         do {
             state_.DrawnFace = DrawFace(random_.Next());
         } while (state_.FaceDealt[state_.DrawnFace] != 0);
-        state_.CardFace[i] = state_.DrawnFace;
+        state_.CardFace[state_.CardIndex] = state_.DrawnFace;
         state_.FaceDealt[state_.DrawnFace] = 1;
-        window_.SetCardStretch(i, false);
     }
+    onTable_.fill(true);
+    window_.ShowTable(onTable_);
 
     state_.Tries = 0;
     state_.MatchesMade = 0;
-    window_.SetStatusPanelText(kTriesPanel, "0");
-    window_.SetSaveGameEnabled(true);
     state_.ClickCount = 0;
     state_.FirstCardUp = 0;
     state_.FirstPick = 0;
     state_.SecondPick = 0;
-    window_.SetStatusPanelText(kMatchesMadePanel, "0");
-    window_.SetStatusPanelText(kMatchesRemainingPanel, "27");
+    ShowCounters();
+    SetCanSave(true);
 }
 
 void Game::AdjustCards()
 {
-    state_.FirstMatchValue = PairKey(state_.CardFace.at(state_.FirstPick));
-    state_.SecondMatchValue = PairKey(state_.CardFace.at(state_.SecondPick));
+    state_.FirstMatchValue = PairKey(state_.CardFace.at(static_cast<std::size_t>(state_.FirstPick)));
+    state_.SecondMatchValue = PairKey(state_.CardFace.at(static_cast<std::size_t>(state_.SecondPick)));
 }
 
 void Game::imgCard_Click(std::int16_t Index)
 {
-    // Found cards are hidden and get no clicks; the check also keeps a stray
+    // Found cards are gone and get no clicks; the check also keeps a stray
     // index from reaching the arrays.
-    if (Index < 0 || Index >= kCardCount || !cardVisible_[Index]) {
+    if (Index < 0 || Index >= kCardCount || !onTable_[static_cast<std::size_t>(Index)]) {
         return;
     }
     state_.ClickCount = CountUp(state_.ClickCount);
@@ -88,15 +78,15 @@ void Game::imgCard_Click(std::int16_t Index)
         turnPending_ = true;
         state_.FirstCardUp = 0;
         state_.SecondPick = Index;
-        ShowCard(Index, state_.CardFace[Index]);
+        window_.ShowFace(Index, state_.CardFace[static_cast<std::size_t>(Index)]);
         state_.Tries = CountUp(state_.Tries);
-        window_.SetStatusPanelText(kTriesPanel, std::to_string(state_.Tries));
-        window_.SetSaveGameEnabled(true);
+        ShowCounters();
+        SetCanSave(true);
     } else {
         state_.FirstCardUp = 1;
         state_.FirstPick = Index;
-        ShowCard(Index, state_.CardFace[Index]);
-        window_.SetSaveGameEnabled(false);
+        window_.ShowFace(Index, state_.CardFace[static_cast<std::size_t>(Index)]);
+        SetCanSave(false);
     }
 }
 
@@ -105,30 +95,29 @@ void Game::Timer1_Timer()
     if (!turnPending_) {
         return;
     }
-    // Stopped before anything else: the game-over box and the high-score
-    // window below run nested event loops in which the timer must not fire
-    // again for this turn.
+    // Stopped before anything else: the game-over message and the high-score
+    // window run nested event loops in which the timer must not fire again
+    // for this turn.
     window_.StopTurnTimer();
     turnPending_ = false;
 
     AdjustCards();
+    const int first = state_.FirstPick;
+    const int second = state_.SecondPick;
+    assert(first != second && onTable_[first] && onTable_[second]);
     if (state_.FirstMatchValue != state_.SecondMatchValue) {
-        window_.SetDeckChangeCard(kBackFace);
-        window_.SetCardPictureFromDeck(state_.FirstPick);
-        window_.SetCardPictureFromDeck(state_.SecondPick);
+        window_.ShowBack(first);
+        window_.ShowBack(second);
     } else {
-        SetVisible(state_.FirstPick, false);
-        SetVisible(state_.SecondPick, false);
+        onTable_[first] = false;
+        onTable_[second] = false;
+        window_.RemovePair(first, second);
         state_.MatchesMade = CountUp(state_.MatchesMade);
-        window_.SetStatusPanelText(kMatchesMadePanel, std::to_string(state_.MatchesMade));
-        window_.SetStatusPanelText(kMatchesRemainingPanel,
-                                   std::to_string(kPairCount - state_.MatchesMade));
+        ShowCounters();
         if (state_.MatchesMade == kPairCount) {
-            window_.ShowMessage("Game Over!");
-            window_.SetSaveGameEnabled(false);
-            if (qualifies_ && qualifies_(state_.Tries)) {
-                window_.ShowHighScoreEntry();
-            }
+            window_.GameOver();
+            SetCanSave(false);
+            window_.OfferHighScore(state_.Tries);
         }
     }
     state_.ClickCount = 0;
@@ -137,9 +126,9 @@ void Game::Timer1_Timer()
 SavedGame Game::ToSavedGame() const
 {
     SavedGame record;
-    for (int k = 0; k < kCardCount; ++k) {
+    for (std::size_t k = 0; k < kCardCount; ++k) {
         record.CardFace[k] = state_.CardFace[k];
-        record.OnBoard[k] = cardVisible_[k] ? -1 : 0;
+        record.OnBoard[k] = onTable_[k] ? kCardOnBoard : kCardFound;
     }
     record.Tries = state_.Tries;
     record.MatchesMade = state_.MatchesMade;
@@ -148,20 +137,17 @@ SavedGame Game::ToSavedGame() const
 
 void Game::RestoreSavedGame(const SavedGame& record)
 {
-    window_.SetDeckChangeCard(kBackFace);
+    assert(ValidateSavedGame(record).Ok());
     for (state_.CardIndex = 0; state_.CardIndex < kCardCount; ++state_.CardIndex) {
-        const int k = state_.CardIndex;
+        const auto k = static_cast<std::size_t>(state_.CardIndex);
         state_.CardFace[k] = record.CardFace[k];
-        window_.SetCardPictureFromDeck(k);
-        SetVisible(k, record.OnBoard[k] != 0);
+        onTable_[k] = record.OnBoard[k] != kCardFound;
     }
+    window_.ShowTable(onTable_);
     state_.Tries = record.Tries;
     state_.MatchesMade = record.MatchesMade;
-    window_.SetStatusPanelText(kTriesPanel, std::to_string(state_.Tries));
-    window_.SetSaveGameEnabled(true);
-    window_.SetStatusPanelText(kMatchesMadePanel, std::to_string(state_.MatchesMade));
-    window_.SetStatusPanelText(kMatchesRemainingPanel,
-                               std::to_string(kPairCount - state_.MatchesMade));
+    ShowCounters();
+    SetCanSave(true);
     state_.ClickCount = 0;
     state_.FirstCardUp = 0;
     state_.FirstPick = 0;
@@ -170,16 +156,15 @@ void Game::RestoreSavedGame(const SavedGame& record)
     turnPending_ = false;
 }
 
-void Game::ShowCard(int index, std::int16_t face)
+void Game::SetCanSave(bool canSave)
 {
-    window_.SetDeckChangeCard(face);
-    window_.SetCardPictureFromDeck(index);
+    canSave_ = canSave;
+    window_.SaveAvailabilityChanged(canSave);
 }
 
-void Game::SetVisible(int index, bool visible)
+void Game::ShowCounters()
 {
-    cardVisible_[index] = visible;
-    window_.SetCardVisible(index, visible);
+    window_.CountersChanged(state_.Tries, state_.MatchesMade);
 }
 
 } // namespace bmd

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "game/CardFaces.h"
+#include "cards/CardFaces.h"
 #include "savegame/SavedGame.h"
 #include "seam/GameWindow.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace bmd {
 
 class RandomSource;
 
-// The main window's game fields. Whether a card is found is the visibility
-// of its board image, which Game keeps beside these fields.
+// The main window's game fields. Which cards are still on the table is kept
+// by Game beside them.
 struct GameState {
     std::int16_t Tries = 0;
     std::array<std::int16_t, kCardCount> CardFace{};
@@ -33,13 +32,9 @@ struct GameState {
 // rounded to the nearest whole number, an exact half to the even neighbour.
 std::int16_t DrawFace(double r);
 
-// The deal, the turns and the end of a game, driving a GameWindow.
+// The deal, the turns and the end of a game, told to a GameWindow.
 class Game {
 public:
-    // Decides whether a finished game with this many tries earns a place in
-    // the high-score table.
-    using QualificationRule = std::function<bool(std::int16_t tries)>;
-
     Game(GameWindow& window, RandomSource& random);
 
     void NewGame();
@@ -48,25 +43,25 @@ public:
     void Timer1_Timer();
 
     // The record that Save Game writes, and the replacement of the game on
-    // the table by a (validated) saved record.
+    // the table by a validated saved record.
     SavedGame ToSavedGame() const;
     void RestoreSavedGame(const SavedGame& record);
 
-    void SetQualificationRule(QualificationRule rule) { qualifies_ = std::move(rule); }
-
     const GameState& State() const { return state_; }
-    bool IsCardVisible(int index) const { return cardVisible_.at(index); }
-    bool IsTurnPending() const { return turnPending_; }
+    bool IsOnTable(int index) const { return onTable_.at(static_cast<std::size_t>(index)); }
+    const CardsOnTable& OnTable() const { return onTable_; }
+    // False while exactly one card of a turn is face up and after the last pair.
+    bool CanSave() const { return canSave_; }
 
 private:
-    void ShowCard(int index, std::int16_t face);
-    void SetVisible(int index, bool visible);
+    void SetCanSave(bool canSave);
+    void ShowCounters();
 
     GameWindow& window_;
     RandomSource& random_;
-    QualificationRule qualifies_;
     GameState state_;
-    std::array<bool, kCardCount> cardVisible_{};
+    CardsOnTable onTable_{};
+    bool canSave_ = false;
     // True from the second card of a turn until its resolution, so that a
     // stray tick can never resolve a turn twice.
     bool turnPending_ = false;

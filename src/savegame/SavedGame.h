@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/CardFaces.h"
+#include "cards/CardFaces.h"
 
 #include <array>
 #include <cstddef>

@@ -1,30 +1,13 @@
 #include "scores/BrightmooseConcentrationModule.h"
 
+#include "util/NumberText.h"
 #include "util/Rounding.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 
 namespace bmd {
-
-namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string TrimSpaces(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-} // namespace
 
 std::string ValueText(const RegistryValue& value)
 {
@@ -32,54 +15,6 @@ std::string ValueText(const RegistryValue& value)
         return std::to_string(*number);
     }
     return std::get<std::string>(value);
-}
-
-std::optional<double> ParseNumber(const std::string& text)
-{
-    const std::string trimmed = TrimSpaces(text);
-    std::size_t i = 0;
-    std::string number; // what from_chars takes: no '+', no spaces
-    if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) {
-        if (trimmed[i] == '-') {
-            number += '-';
-        }
-        ++i;
-    }
-    const std::size_t mantissaStart = i;
-    std::size_t digits = 0;
-    for (; i < trimmed.size() && IsDigit(trimmed[i]); ++i) {
-        ++digits;
-    }
-    if (i < trimmed.size() && trimmed[i] == '.') {
-        for (++i; i < trimmed.size() && IsDigit(trimmed[i]); ++i) {
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    if (i < trimmed.size() && (trimmed[i] == 'e' || trimmed[i] == 'E')) {
-        ++i;
-        if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) {
-            ++i;
-        }
-        if (i == trimmed.size() || !IsDigit(trimmed[i])) {
-            return std::nullopt;
-        }
-        while (i < trimmed.size() && IsDigit(trimmed[i])) {
-            ++i;
-        }
-    }
-    if (i != trimmed.size()) {
-        return std::nullopt;
-    }
-    number += trimmed.substr(mantissaStart);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size()) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 namespace BrightmooseConcentrationModule {

@@ -3,7 +3,6 @@
 #include "scores/RegistryStore.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <variant>
 
@@ -14,11 +13,6 @@ using RegistryValue = std::variant<std::string, std::int32_t>;
 
 // The value as text; a number becomes its decimal digits ("-" when negative).
 std::string ValueText(const RegistryValue& value);
-
-// The number a text reads as, whatever the locale: surrounding spaces, an
-// optional sign, digits with an optional '.' and fraction, an optional
-// exponent. Empty for anything else, and for a number too large for a double.
-std::optional<double> ParseNumber(const std::string& text);
 
 namespace BrightmooseConcentrationModule {
 

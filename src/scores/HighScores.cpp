@@ -2,8 +2,6 @@
 
 #include "scores/BrightmooseConcentrationModule.h"
 
-#include <limits>
-
 namespace bmd {
 
 using BrightmooseConcentrationModule::ReadRegistryValue;
@@ -23,49 +21,7 @@ std::string ScoreValueName(std::int16_t position)
 
 } // namespace
 
-double ScoreNumber(const std::string& score)
-{
-    return ParseNumber(score).value_or(std::numeric_limits<double>::infinity());
-}
-
-bool Qualifies(const HighScoreTable& table, std::int16_t tries)
-{
-    return ScoreNumber(table.At(HighScoreTable::kPositions).Score) > tries;
-}
-
-void AdjustArray(HighScoreTable& table, std::int16_t position)
-{
-    if (position < 1 || position > HighScoreTable::kPositions) {
-        return;
-    }
-    for (std::int16_t i = HighScoreTable::kPositions; i > position; --i) {
-        table.At(i) = table.At(static_cast<std::int16_t>(i - 1));
-    }
-    table.At(position) = HighScoreEntry{};
-}
-
-std::int16_t PlaceNewScore(HighScoreTable& table, std::int16_t tries)
-{
-    std::int16_t newPosition = 0;
-    for (std::int16_t i = HighScoreTable::kPositions; i >= 1; --i) {
-        if (ScoreNumber(table.At(i).Score) > tries) {
-            newPosition = i;
-        }
-    }
-    if (newPosition == 0) {
-        return 0;
-    }
-    AdjustArray(table, newPosition);
-    table.At(newPosition) = HighScoreEntry{"", std::to_string(tries)};
-    return newPosition;
-}
-
-HighScores::HighScores(std::unique_ptr<RegistryStore> store) : store_(std::move(store))
-{
-    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-        StoredTable.At(position) = HighScoreEntry{kDefaultPlayerName, std::to_string(kDefaultScore)};
-    }
-}
+HighScores::HighScores(std::unique_ptr<RegistryStore> store) : store_(std::move(store)) {}
 
 void HighScores::SeedHighScores()
 {
@@ -79,7 +35,7 @@ void HighScores::SeedHighScores()
             WriteRegistryValue(*store_, kRoot, kKeyPath, valueName, kDefaultPlayerName);
             name = kDefaultPlayerName;
         }
-        StoredTable.At(position).Name = name;
+        storedTable_.At(position).Name = name;
     }
     for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
         const std::string valueName = ScoreValueName(position);
@@ -88,8 +44,28 @@ void HighScores::SeedHighScores()
             WriteRegistryValue(*store_, kRoot, kKeyPath, valueName, kDefaultScore);
             score = std::to_string(kDefaultScore);
         }
-        StoredTable.At(position).Score = score;
+        storedTable_.At(position).Score = score;
     }
+}
+
+PlacedScore HighScores::WithNewScore(std::int16_t tries) const
+{
+    PlacedScore placed{storedTable_};
+    placed.position = PlaceNewScore(placed.table, tries);
+    return placed;
+}
+
+std::int16_t HighScores::SaveNewScore(std::int16_t tries, const std::string& name)
+{
+    PlacedScore placed = WithNewScore(tries);
+    if (placed.position == 0) {
+        return 0;
+    }
+    // Kept as typed for this run; the store keeps it without surrounding spaces.
+    placed.table.At(placed.position).Name = name.empty() ? kDefaultPlayerName : name;
+    StoreHighScores(placed.table);
+    storedTable_ = placed.table;
+    return placed.position;
 }
 
 void HighScores::StoreHighScores(const HighScoreTable& table)
@@ -114,9 +90,7 @@ void HighScores::ResetHighScores()
             WriteRegistryValue(*store_, kRoot, kKeyPath, ScoreValueName(position), kDefaultScore);
         }
     }
-    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-        StoredTable.At(position) = HighScoreEntry{kDefaultPlayerName, std::to_string(kDefaultScore)};
-    }
+    storedTable_ = DefaultHighScoreTable();
 }
 
 } // namespace bmd

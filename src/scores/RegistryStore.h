@@ -5,16 +5,12 @@
 
 namespace bmd {
 
-// Root keys are the registry's predefined handles; the game only uses the
-// local machine's.
-constexpr std::uint32_t kHkeyCurrentUser = 0x80000001;
+// The registry's predefined handle of the one root key the game uses.
 constexpr std::uint32_t kHkeyLocalMachine = 0x80000002;
 
 // Value type codes, as the registry numbers them.
 constexpr std::uint32_t kRegNone = 0;
 constexpr std::uint32_t kRegSz = 1;
-constexpr std::uint32_t kRegExpandSz = 2;
-constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
 // Result codes: 0 is success, the others carry the registry's numbers so that

@@ -1,5 +1,7 @@
 #include "scores/SqliteRegistryStore.h"
 
+#include "util/Log.h"
+
 #include <cstring>
 #include <system_error>
 #include <vector>
@@ -8,7 +10,7 @@ namespace bmd {
 
 namespace {
 
-// The layout other tools rely on; kept word for word.
+// The layout other tools rely on: changing it would orphan their queries.
 constexpr const char* kCreateSchema = R"sql(CREATE TABLE IF NOT EXISTS registry_keys (
   root INTEGER NOT NULL,              -- the root key handle as an unsigned 32-bit number: 2147483650 for HKEY_LOCAL_MACHINE
   path TEXT NOT NULL COLLATE NOCASE,  -- backslash-separated key path, e.g. Software\Brightmoose Software\Brightmoose Derudirodozir
@@ -112,9 +114,15 @@ SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path file, std::chrono
 {
     OpenOutcome outcome = TryOpen();
     if (outcome == OpenOutcome::Damaged) {
-        outcome = SetDamagedFileAside() ? TryOpen() : OpenOutcome::Unavailable;
+        const auto aside = SetDamagedFileAside();
+        if (aside) {
+            Warn("the score store " + file_.string() + " was damaged or not ours; kept as " + aside->string()
+                 + ", a fresh one is started");
+        }
+        outcome = aside ? TryOpen() : OpenOutcome::Unavailable;
     }
     if (outcome != OpenOutcome::Ready) {
+        Warn("the score store " + file_.string() + " cannot be opened; scores are kept for this run only");
         Close();
     }
 }
@@ -243,7 +251,7 @@ int SqliteRegistryStore::PrepareStatements()
     return SQLITE_OK;
 }
 
-bool SqliteRegistryStore::SetDamagedFileAside()
+std::optional<std::filesystem::path> SqliteRegistryStore::SetDamagedFileAside()
 {
     Close();
     std::error_code error;
@@ -254,7 +262,7 @@ bool SqliteRegistryStore::SetDamagedFileAside()
         }
         std::filesystem::rename(file_, aside, error);
         if (error) {
-            return false;
+            return std::nullopt;
         }
         // A journal left beside the damaged file belongs to it, not to the fresh one.
         for (const char* companion : {"-wal", "-shm", "-journal"}) {
@@ -262,9 +270,9 @@ bool SqliteRegistryStore::SetDamagedFileAside()
                 std::filesystem::rename(WithSuffix(file_, companion), WithSuffix(aside, companion), error);
             }
         }
-        return true;
+        return aside;
     }
-    return false;
+    return std::nullopt;
 }
 
 void SqliteRegistryStore::Close()

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace bmd {
@@ -35,7 +36,6 @@ public:
 
     // False when the file could not be opened or made; every operation fails then.
     bool IsOpen() const { return db_ != nullptr; }
-    const std::filesystem::path& File() const { return file_; }
 
     RegistryResult OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key) override;
     RegistryResult CreateKey(std::uint32_t root, const std::string& path, RegistryKey& key) override;
@@ -63,7 +63,8 @@ private:
     OpenOutcome TryOpen();
     int CountTables(int& ours, int& others);
     int PrepareStatements();
-    bool SetDamagedFileAside();
+    // Renames the file and its journals aside; where to, or empty on failure.
+    std::optional<std::filesystem::path> SetDamagedFileAside();
     void Close();
     bool KeyExists(std::uint32_t root, const std::string& path, RegistryResult& result);
     RegistryKey AddOpenKey(std::uint32_t root, std::string path);

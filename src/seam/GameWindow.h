@@ -1,41 +1,51 @@
 #pragma once
 
+#include "cards/CardFaces.h"
+
+#include <array>
 #include <cstdint>
-#include <string>
 
 namespace bmd {
 
-// What the game rules ask of the window that shows them. The Qt main window
-// implements it; the core tests use a recording implementation. Every call is
-// made on the one user-interface thread, from inside an event handler.
+// Which of the 54 places still hold a card: true while the card is on the
+// table, false once it was found as half of a pair.
+using CardsOnTable = std::array<bool, kCardCount>;
+
+// What the game tells the window that shows it, in the game's own words. The
+// window decides how each event looks (which picture, which status panel,
+// which text) and never reports its widgets back as game state. The Qt main
+// window implements it; the core tests record the calls. Every call is made
+// on the one user-interface thread, from inside an event handler.
 class GameWindow {
 public:
     virtual ~GameWindow() = default;
 
-    // Card picture deck: choose the picture by face number (1-54 cards, 60 back).
-    virtual void SetDeckChangeCard(std::int32_t face) = 0;
-    // Board image i takes the deck's current picture (shared, not copied).
-    virtual void SetCardPictureFromDeck(int index) = 0;
-    virtual void SetCardVisible(int index, bool visible) = 0;
-    virtual void SetCardStretch(int index, bool stretch) = 0;
+    // A new table: each card still on it lies face down, the found ones are
+    // gone. After a deal every card is on the table.
+    virtual void ShowTable(const CardsOnTable& onTable) = 0;
+    // The card at `index` (0-53, row by row from the top left) turns face up.
+    virtual void ShowFace(int index, std::int16_t face) = 0;
+    // The card at `index` turns face down.
+    virtual void ShowBack(int index) = 0;
+    // The two cards of a pair leave the table, the first one first.
+    virtual void RemovePair(int first, int second) = 0;
 
-    // Status bar panel by its index from 1.
-    virtual void SetStatusPanelText(int panel, const std::string& text) = 0;
-    // The Save Game menu item, then toolbar button 3.
-    virtual void SetSaveGameEnabled(bool enabled) = 0;
+    // The counters of this game; the matches remaining are 27 - matchesMade.
+    virtual void CountersChanged(std::int16_t tries, std::int16_t matchesMade) = 0;
+    // Whether Save Game can run now (Game::CanSave tells the same at any time).
+    virtual void SaveAvailabilityChanged(bool available) = 0;
 
-    // The turn timer: one shot, 750 ms after the start; it calls back
-    // Game::Timer1_Timer when it fires.
+    // The pause of a turn: one shot, 750 ms after the start; the window calls
+    // back Game::Timer1_Timer when it has passed.
     virtual void StartTurnTimer() = 0;
     virtual void StopTurnTimer() = 0;
 
-    // A message box with OK only, no icon and the application's title; returns
-    // when the player has closed it.
-    virtual void ShowMessage(const std::string& text) = 0;
-
-    // The end of a game that earned a place in the high-score table: open the
-    // high-score window in entry mode, owned by the main window.
-    virtual void ShowHighScoreEntry() = 0;
+    // The 27th pair was found: the "Game Over!" message; returns when the
+    // player has closed it.
+    virtual void GameOver() = 0;
+    // Then, after Save Game became unavailable: the window offers the
+    // finished game its place in the high-score table if it earns one.
+    virtual void OfferHighScore(std::int16_t tries) = 0;
 };
 
 } // namespace bmd

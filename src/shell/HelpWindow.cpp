@@ -1,7 +1,9 @@
 #include "shell/HelpWindow.h"
 
-#include "shell/Help.h"
-#include "ui/WindowStyle.h"
+#include "common/Logging.h"
+#include "common/WindowStyle.h"
+#include "shell/HelpFiles.h"
+#include "shell/HyperJump.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -268,6 +270,11 @@ void HelpWindow::ShowPage(const QUrl& url)
 void HelpWindow::ShowNotInstalledPage()
 {
     shownUrl_.clear();
+    if (helpFile_.isEmpty()) {
+        qCWarning(lcGame) << "no help file in" << candidates_;
+    } else {
+        qCWarning(lcGame) << "the help file" << helpFile_ << "could not be loaded:" << loadError_;
+    }
     QString body;
     if (!helpFile_.isEmpty()) {
         body = QStringLiteral("<p>The help file <b>%1</b> could not be opened.</p><p>%2</p>")

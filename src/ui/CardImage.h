@@ -5,7 +5,7 @@
 
 namespace bmd::ui {
 
-// One place of the board: shows the picture it was given (shared, never
+// One place of the table: shows the picture it was given (shared, never
 // copied) and reports a click with its index. Hidden, it takes no clicks.
 class CardImage : public QWidget {
     Q_OBJECT
@@ -13,10 +13,10 @@ class CardImage : public QWidget {
 public:
     CardImage(int index, QWidget* parent);
 
-    int Index() const { return index_; }
     const QPixmap& Picture() const { return picture_; }
     void SetPicture(const QPixmap& picture);
-    bool Stretch() const { return stretch_; }
+    // Stretched, the picture fills the image; otherwise the image takes the
+    // picture's size.
     void SetStretch(bool stretch);
 
 signals:

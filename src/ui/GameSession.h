@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/frmSplash.h"
+
 #include <QObject>
 #include <QPointer>
-
-#include "ui/frmSplash.h"
 #include <QString>
 
 #include <memory>

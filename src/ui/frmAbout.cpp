@@ -1,7 +1,8 @@
 #include "ui/frmAbout.h"
 
-#include "ui/DeckSmall.h"
-#include "ui/WindowStyle.h"
+#include "BuildInfo.h"
+#include "art/Art.h"
+#include "common/WindowStyle.h"
 #include "util/Copyright.h"
 
 #include <QDate>
@@ -23,11 +24,11 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
     auto* Image1 = new QLabel(this);
     Image1->setGeometry(Px(120), Px(120), Px(3060), Px(3555));
     Image1->setScaledContents(true);
-    Image1->setPixmap(LoadArt(QStringLiteral("logo/logo.png")));
+    Image1->setPixmap(art::LoadArt(QStringLiteral("logo/logo.png")));
 
     AddCentredLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);
     AddCentredLabel(this, QStringLiteral("Derudirodozir"), {3240, 720, 3915, 720}, 24, true);
-    AddCentredLabel(this, QStringLiteral("Version 1.0"), {3240, 1560, 3885, 345}, 9.75, true);
+    AddCentredLabel(this, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3240, 1560, 3885, 345}, 9.75, true);
     lblCopyright = AddCentredLabel(this, QString::fromStdString(CopyrightNotice(year)),
                             {840, 3960, 3855, 345}, 8.25, false);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));

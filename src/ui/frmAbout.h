@@ -15,7 +15,6 @@ public:
     frmAbout(QWidget* owner, int year);
 
     QLabel* CopyrightLabel() const { return lblCopyright; }
-    QPushButton* OkButton() const { return cmdOK; }
 
     // Shows the window modally over its owner with this year's notice.
     static void ShowModal(QWidget* owner);

@@ -1,82 +1,38 @@
 #include "ui/frmBrightmooseConcentration.h"
 
+#include "art/Art.h"
+#include "common/MessageBoxes.h"
+#include "common/WindowStyle.h"
+#include "shell/HelpFiles.h"
+#include "shell/HtmlHelp.h"
 #include "ui/CardImage.h"
-#include "savegame/SavedGameFile.h"
-#include "ui/DeckSmall.h"
+#include "ui/CardTable.h"
 #include "ui/FileDialogs.h"
-#include "scores/HighScores.h"
-#include "shell/Help.h"
-#include "ui/frmAbout.h"
-#include "ui/frmHighScores.h"
-#include "ui/MessageBoxes.h"
-#include "ui/WindowStyle.h"
+#include "ui/GameFiles.h"
+#include "ui/HelpMenu.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace bmd::ui {
 
 namespace {
 
-using shell::kMakerWebAddress;
-
-struct ToolbarButton {
-    const char* key;     // empty for a separator
-    const char* toolTip; // empty where the button has none
-    const char* picture;
+// The High Scores and Help buttons of the toolbar show no tool tip, although
+// their actions (shared with the menu) have a text.
+class NoToolTip : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
 };
-
-constexpr std::array<ToolbarButton, 7> kToolbarButtons{{
-    {"NewGame", "New Game", "toolbar/new.png"},
-    {"OpenGame", "Open Game", "toolbar/open.png"},
-    {"SaveGame", "Save Game", "toolbar/save.png"},
-    {"", "", ""},
-    {"HighScores", "", "toolbar/highscores.png"},
-    {"", "", ""},
-    {"Help", "", "toolbar/help.png"},
-}};
-
-struct PanelDesign {
-    const char* text;
-    int widthTwips;
-    bool stretches;
-};
-
-constexpr std::array<PanelDesign, 7> kStatusPanels{{
-    {"Tries", 600, false},
-    {"", 700, false},
-    {nullptr, 1000, true}, // the web address; takes the width the others leave
-    {"Matches Made", 1210, false},
-    {"", 500, false},
-    {"Matches Remaining", 1600, false},
-    {"", 500, false},
-}};
-
-std::filesystem::path ToPath(const QString& fileName)
-{
-    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
-}
-
-// Card places in pixels from the top left of the client area.
-QPoint CardPlace(int index)
-{
-    const int row = index / kColumnCount;
-    const int column = index % kColumnCount;
-    return {8 + 72 * column, 32 + 96 * row};
-}
 
 } // namespace
 
-frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, QWidget* parent,
-                                                         Loading loading)
+frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, QWidget* parent, Loading loading)
     : QMainWindow(parent), game_(*this, random != nullptr ? *random : clockRandom_)
 {
     setObjectName(QStringLiteral("frmBrightmooseConcentration"));
@@ -85,13 +41,20 @@ frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, Q
     // The toolbar and the menus are fixed; no context menu to hide them.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    BuildMenus();
+    BuildCommands();
     BuildToolbar();
-    BuildStatusBar();
-    BuildBoard();
+    QStatusBar* StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(kStatusBarHeight);
+    StatusBar1->setFont(GameFont());
+    statusPanels_ = std::make_unique<StatusPanels>(StatusBar1);
 
-    game_.SetQualificationRule(
-        [this](std::int16_t tries) { return highScores_ != nullptr && highScores_->Qualifies(tries); });
+    table_ = new CardTable(kToolbarHeight, this);
+    table_->setObjectName(QStringLiteral("Board"));
+    setCentralWidget(table_);
+    connect(table_, &CardTable::CardClicked, this,
+            [this](int index) { game_.imgCard_Click(static_cast<std::int16_t>(index)); });
+
     Timer1.setSingleShot(true);
     // A coarse timer may fire 5% late, and the look at two cards should not drag.
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -114,41 +77,31 @@ void frmBrightmooseConcentration::Form_Load()
     }
 }
 
-QAction* frmBrightmooseConcentration::AddMenuItem(QMenu* menu, const char* name,
-                                                  const QString& caption,
-                                                  const QKeySequence& shortcut,
-                                                  void (frmBrightmooseConcentration::*slot)())
+void frmBrightmooseConcentration::BuildCommands()
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
-}
-
-void frmBrightmooseConcentration::BuildMenus()
-{
-    using Self = frmBrightmooseConcentration;
     QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    AddMenuItem(mnuGame, "mnuNewGame", QStringLiteral("&New Game"), Qt::Key_F2, &Self::mnuNewGame_Click);
-    AddMenuItem(mnuGame, "mnuOpenGame", QStringLiteral("&Open Game"),
-                QKeySequence(Qt::CTRL | Qt::Key_O), &Self::OpenGame);
-    mnuSaveGame = AddMenuItem(mnuGame, "mnuSaveGame", QStringLiteral("&Save Game"),
-                              QKeySequence(Qt::CTRL | Qt::Key_S), &Self::SaveGame);
+    const auto addItem = [&](const char* name, const QString& caption, const QKeySequence& shortcut,
+                             void (frmBrightmooseConcentration::*command)()) {
+        QAction* action = mnuGame->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    using Self = frmBrightmooseConcentration;
+    mnuNewGame = addItem("mnuNewGame", QStringLiteral("&New Game"), Qt::Key_F2, &Self::mnuNewGame_Click);
+    mnuOpenGame = addItem("mnuOpenGame", QStringLiteral("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                          &Self::OpenGame);
+    mnuSaveGame = addItem("mnuSaveGame", QStringLiteral("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                          &Self::SaveGame);
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
-    AddMenuItem(mnuGame, "mnuHighScores", QStringLiteral("&High Scores"),
-                QKeySequence(Qt::CTRL | Qt::Key_H), &Self::mnuHighScores_Click);
+    mnuHighScores = addItem("mnuHighScores", QStringLiteral("&High Scores"), QKeySequence(Qt::CTRL | Qt::Key_H),
+                            &Self::mnuHighScores_Click);
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuSpacer2"));
-    AddMenuItem(mnuGame, "mnuExit", QStringLiteral("E&xit"), Qt::Key_F3, &Self::mnuExit_Click);
+    addItem("mnuExit", QStringLiteral("E&xit"), Qt::Key_F3, &Self::mnuExit_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    AddMenuItem(mnuHelp, "mnuContents", QStringLiteral("&Contents"), Qt::Key_F1, &Self::mnuContents_Click);
-    AddMenuItem(mnuHelp, "mnuIndex", QStringLiteral("&Index"), {}, &Self::mnuIndex_Click);
-    AddMenuItem(mnuHelp, "mnuBrightmoose", QStringLiteral("Brightmoose Software on the Web"), {},
-                &Self::mnuBrightmoose_Click);
-    AddMenuItem(mnuHelp, "mnuAbout", QStringLiteral("&About..."), {}, &Self::mnuAbout_Click);
+    AddHelpMenu(menuBar(), this, shell::kWelcomeTopic);
 }
 
 void frmBrightmooseConcentration::BuildToolbar()
@@ -162,109 +115,64 @@ void frmBrightmooseConcentration::BuildToolbar()
     Toolbar1->setFixedHeight(kToolbarHeight);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
-    for (const ToolbarButton& button : kToolbarButtons) {
-        const QString key = QString::fromLatin1(button.key);
-        if (key.isEmpty()) {
-            Toolbar1->addSeparator();
-            continue;
-        }
-        QAction* action = Toolbar1->addAction(QIcon(LoadArt(QString::fromLatin1(button.picture))),
-                                              QString::fromLatin1(button.toolTip));
-        action->setObjectName(QStringLiteral("Toolbar1_") + key);
-        action->setData(key);
-        if (QWidget* widget = Toolbar1->widgetForAction(action)) {
-            widget->setFixedSize(23, 22);
-            widget->setAccessibleName(key);
-        }
-        if (key == QLatin1String("SaveGame")) {
-            toolbarSaveGame_ = action;
-        }
-    }
-    connect(Toolbar1, &QToolBar::actionTriggered, this,
-            [this](QAction* action) { Toolbar1_ButtonClick(action->data().toString()); });
-}
+    // The toolbar's own command: the help with its table of contents.
+    auto* help = new QAction(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("Toolbar1_Help"));
+    connect(help, &QAction::triggered, this,
+            [] { shell::HtmlHelp(shell::HelpCommand::DisplayToc, shell::kWelcomeTopic); });
 
-void frmBrightmooseConcentration::BuildStatusBar()
-{
-    QStatusBar* StatusBar1 = statusBar();
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(kStatusBarHeight);
-    StatusBar1->setFont(GameFont());
-    for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
-        const PanelDesign& panel = kStatusPanels[i];
-        auto* label = new QLabel(panel.text != nullptr ? QString::fromLatin1(panel.text)
-                                                       : kMakerWebAddress,
-                                 StatusBar1);
-        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setIndent(3);
-        if (panel.stretches) {
-            label->setMinimumWidth(Px(panel.widthTwips));
-        } else {
-            label->setFixedWidth(Px(panel.widthTwips));
+    auto* noToolTip = new NoToolTip(this);
+    const auto addButton = [&](QAction* action, const char* picture, bool toolTip) {
+        action->setIcon(QIcon(art::LoadArt(QString::fromLatin1(picture))));
+        Toolbar1->addAction(action);
+        QWidget* button = Toolbar1->widgetForAction(action);
+        button->setFixedSize(23, 22);
+        if (!toolTip) {
+            button->installEventFilter(noToolTip);
         }
-        StatusBar1->addPermanentWidget(label, panel.stretches ? 1 : 0);
-        panels_[i] = label;
-    }
-}
-
-void frmBrightmooseConcentration::BuildBoard()
-{
-    auto* board = new QWidget(this);
-    board->setObjectName(QStringLiteral("Board"));
-    setCentralWidget(board);
-    // The board lies below the toolbar; places are given from the client
-    // area's top, so shift them up by the toolbar's height.
-    for (int i = 0; i < kCardCount; ++i) {
-        auto* card = new CardImage(i, board);
-        card->setObjectName(QStringLiteral("imgCard%1").arg(i));
-        card->setGeometry(QRect(CardPlace(i) - QPoint(0, kToolbarHeight), QSize(61, 89)));
-        connect(card, &CardImage::Clicked, this,
-                [this](int index) { game_.imgCard_Click(static_cast<std::int16_t>(index)); });
-        imgCard[i] = card;
-    }
-    // The deck is a store of pictures, never part of the table.
-    Deck1 = new DeckSmall(board);
-    Deck1->setObjectName(QStringLiteral("Deck1"));
-    Deck1->move(Px(10200), Px(3600) - kToolbarHeight);
-    Deck1->hide();
-    Deck1->ReadProperties(PropertyBag());
+    };
+    addButton(mnuNewGame, "toolbar/new.png", true);
+    addButton(mnuOpenGame, "toolbar/open.png", true);
+    addButton(mnuSaveGame, "toolbar/save.png", true);
+    Toolbar1->addSeparator();
+    addButton(mnuHighScores, "toolbar/highscores.png", false);
+    Toolbar1->addSeparator();
+    addButton(help, "toolbar/help.png", false);
 }
 
 QPoint frmBrightmooseConcentration::CardPositionInClientArea(int index) const
 {
-    return imgCard.at(index)->mapTo(this, QPoint(0, 0)) - QPoint(0, menuBar()->height());
+    return table_->Card(index)->mapTo(this, QPoint(0, 0)) - QPoint(0, menuBar()->height());
 }
 
-void frmBrightmooseConcentration::SetDeckChangeCard(std::int32_t face)
+void frmBrightmooseConcentration::ShowTable(const CardsOnTable& onTable)
 {
-    Deck1->SetChangeCard(face);
+    table_->ShowTable(onTable);
 }
 
-void frmBrightmooseConcentration::SetCardPictureFromDeck(int index)
+void frmBrightmooseConcentration::ShowFace(int index, std::int16_t face)
 {
-    imgCard.at(index)->SetPicture(Deck1->Picture());
+    table_->ShowFace(index, face);
 }
 
-void frmBrightmooseConcentration::SetCardVisible(int index, bool visible)
+void frmBrightmooseConcentration::ShowBack(int index)
 {
-    imgCard.at(index)->setVisible(visible);
+    table_->ShowBack(index);
 }
 
-void frmBrightmooseConcentration::SetCardStretch(int index, bool stretch)
+void frmBrightmooseConcentration::RemovePair(int first, int second)
 {
-    imgCard.at(index)->SetStretch(stretch);
+    table_->RemovePair(first, second);
 }
 
-void frmBrightmooseConcentration::SetStatusPanelText(int panel, const std::string& text)
+void frmBrightmooseConcentration::CountersChanged(std::int16_t tries, std::int16_t matchesMade)
 {
-    panels_.at(panel - 1)->setText(QString::fromStdString(text));
+    statusPanels_->ShowCounters(tries, matchesMade);
 }
 
-void frmBrightmooseConcentration::SetSaveGameEnabled(bool enabled)
+void frmBrightmooseConcentration::SaveAvailabilityChanged(bool available)
 {
-    mnuSaveGame->setEnabled(enabled);
-    toolbarSaveGame_->setEnabled(enabled);
+    mnuSaveGame->setEnabled(available);
 }
 
 void frmBrightmooseConcentration::StartTurnTimer()
@@ -277,61 +185,14 @@ void frmBrightmooseConcentration::StopTurnTimer()
     Timer1.stop();
 }
 
-void frmBrightmooseConcentration::ShowMessage(const std::string& text)
+void frmBrightmooseConcentration::GameOver()
 {
-    ui::ShowMessage(this, QString::fromStdString(text));
+    ShowMessage(this, QStringLiteral("Game Over!"));
 }
 
-void frmBrightmooseConcentration::ShowHighScoreEntry()
+void frmBrightmooseConcentration::OfferHighScore(std::int16_t tries)
 {
-    if (highScoresOpen_) {
-        entryWaiting_ = true;
-        return;
-    }
-    OpenHighScores(true);
-}
-
-void frmBrightmooseConcentration::OpenHighScores(bool newScorePending)
-{
-    if (highScores_ == nullptr || highScoresOpen_) {
-        return;
-    }
-    highScoresOpen_ = true;
-    {
-        frmHighScores window(this, *highScores_, newScorePending, game_.State().Tries);
-        connect(&window, &frmHighScores::helpTopicRequested, &window,
-                [](const QString& topic) { shell::HtmlHelp(shell::HelpCommand::DisplayTopic, topic); });
-        connect(&window, &frmHighScores::helpIndexRequested, &window,
-                [] { shell::HtmlHelp(shell::HelpCommand::DisplayIndex); });
-        connect(&window, &frmHighScores::webSiteRequested, &window,
-                [] { shell::HyperJump(kMakerWebAddress); });
-        connect(&window, &frmHighScores::aboutRequested, &window, [&window] { frmAbout::ShowModal(&window); });
-        window.exec();
-    }
-    highScoresOpen_ = false;
-    if (entryWaiting_) {
-        entryWaiting_ = false;
-        OpenHighScores(true);
-    }
-}
-
-void frmBrightmooseConcentration::Toolbar1_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("NewGame")) {
-        game_.NewGame();
-    }
-    if (key == QLatin1String("OpenGame")) {
-        OpenGame();
-    }
-    if (key == QLatin1String("SaveGame")) {
-        SaveGame();
-    }
-    if (key == QLatin1String("HighScores")) {
-        mnuHighScores_Click();
-    }
-    if (key == QLatin1String("Help")) {
-        shell::HtmlHelp(shell::HelpCommand::DisplayToc, shell::kWelcomeTopic);
-    }
+    highScoresOpener_.OfferEntry(tries);
 }
 
 void frmBrightmooseConcentration::mnuNewGame_Click()
@@ -356,8 +217,7 @@ void frmBrightmooseConcentration::closeEvent(QCloseEvent* event)
 
 void frmBrightmooseConcentration::SaveGame()
 {
-    // The menu item reaches here even while Save Game is unavailable.
-    if (!toolbarSaveGame_->isEnabled()) {
+    if (!game_.CanSave()) {
         return;
     }
     const QString fileName = ChooseGameFile(this, FileDialogKind::Save, SaveFileName);
@@ -366,12 +226,7 @@ void frmBrightmooseConcentration::SaveGame()
     }
     SaveFileName = fileName;
     // Read after the dialog: a turn resolved while it was open is saved resolved.
-    const SavedGameStatus status = WriteSavedGameFile(ToPath(fileName), game_.ToSavedGame());
-    if (!status.Ok()) {
-        ui::ShowMessage(this, QStringLiteral("The game could not be saved to \"%1\".\n\n%2.")
-                                  .arg(QDir::toNativeSeparators(fileName),
-                                       QString::fromStdString(status.reason)));
-    }
+    WriteGameFile(this, fileName, game_.ToSavedGame());
 }
 
 void frmBrightmooseConcentration::OpenGame()
@@ -386,44 +241,16 @@ void frmBrightmooseConcentration::OpenGame()
 
 bool frmBrightmooseConcentration::OpenGameFile(const QString& fileName)
 {
-    const SavedGameReadResult result = ReadSavedGameFile(ToPath(fileName));
-    const QString shownName = QDir::toNativeSeparators(fileName);
-    const QString reason = QString::fromStdString(result.status.reason);
-    switch (result.status.error) {
-    case SavedGameError::None:
-        game_.RestoreSavedGame(result.game);
-        return true;
-    case SavedGameError::CannotRead:
-        ui::ShowMessage(this, QStringLiteral("\"%1\" could not be opened.\n\n%2.").arg(shownName, reason));
-        return false;
-    default:
-        ui::ShowMessage(this,
-                        QStringLiteral("\"%1\" is not a saved game this program can open.\n\n%2.")
-                            .arg(shownName, reason));
-        return false;
+    const std::optional<SavedGame> game = ReadGameFile(this, fileName);
+    if (game) {
+        game_.RestoreSavedGame(*game);
     }
+    return game.has_value();
 }
+
 void frmBrightmooseConcentration::mnuHighScores_Click()
 {
-    OpenHighScores(false);
-}
-void frmBrightmooseConcentration::mnuContents_Click()
-{
-    shell::HtmlHelp(shell::HelpCommand::DisplayTopic, shell::kWelcomeTopic);
-}
-
-void frmBrightmooseConcentration::mnuIndex_Click()
-{
-    shell::HtmlHelp(shell::HelpCommand::DisplayIndex);
-}
-
-void frmBrightmooseConcentration::mnuBrightmoose_Click()
-{
-    shell::HyperJump(kMakerWebAddress);
-}
-void frmBrightmooseConcentration::mnuAbout_Click()
-{
-    frmAbout::ShowModal(this);
+    highScoresOpener_.ShowTable();
 }
 
 } // namespace bmd::ui

@@ -1,7 +1,9 @@
 #include "ui/frmHighScores.h"
 
-#include "ui/MessageBoxes.h"
-#include "ui/WindowStyle.h"
+#include "common/MessageBoxes.h"
+#include "common/WindowStyle.h"
+#include "shell/HelpFiles.h"
+#include "ui/HelpMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +21,7 @@ namespace bmd::ui {
 
 namespace {
 
-// Colours of the layout, given as Windows writes them (0x00BBGGRR).
+// Colours of the layout, written as 0x00BBGGRR values.
 QColor WindowsColour(unsigned bgr)
 {
     return {static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8U) & 0xFFU),
@@ -100,13 +102,7 @@ void frmHighScores::BuildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
     addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), Qt::Key_F3, &frmHighScores::mnuExit_Click);
 
-    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, "mnuContents", QStringLiteral("&Contents"), Qt::Key_F1, &frmHighScores::mnuContents_Click);
-    addItem(mnuHelp, "mnuIndex", QStringLiteral("&Index"), {}, &frmHighScores::mnuIndex_Click);
-    addItem(mnuHelp, "mnuBrightmoose", QStringLiteral("Brightmoose Software on the Web"), {},
-            &frmHighScores::mnuBrightmoose_Click);
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About..."), {}, &frmHighScores::mnuAbout_Click);
+    AddHelpMenu(menuBar, this, shell::kHighScoresTopic);
 }
 
 void frmHighScores::BuildControls(QWidget* client)
@@ -171,14 +167,17 @@ void frmHighScores::BuildControls(QWidget* client)
 
 void frmHighScores::Form_Load()
 {
-    WorkingTable = highScores_.StoredTable;
     fgHighScores->setColumnWidth(0, Px(700));
     fgHighScores->setColumnWidth(1, Px(2500));
 
     // A score that finds no place (not reachable through the openers, which
     // decide on the same table) opens the table as it is, in view mode.
-    const bool entryMode = NewScorePending && (NewPosition = PlaceNewScore(WorkingTable, tries_)) != 0;
-    if (entryMode) {
+    PlacedScore placed{highScores_.StoredTable()};
+    if (NewScorePending) {
+        placed = highScores_.WithNewScore(tries_);
+        NewPosition = placed.position;
+    }
+    if (NewPosition != 0) {
         btnSave->show();
         btnSave->setDefault(true);
         SetClearEnabled(false);
@@ -204,7 +203,7 @@ void frmHighScores::Form_Load()
         fgHighScores->item(row, 0)->setBackground(kBandGreen);
         fgHighScores->item(row, 1)->setBackground(kBandGreen);
     }
-    ShowTable(WorkingTable);
+    ShowTable(placed.table);
 }
 
 void frmHighScores::ShowTable(const HighScoreTable& table)
@@ -226,15 +225,11 @@ void frmHighScores::btnSave_Click()
     if (NewPosition == 0 || !btnSave->isEnabled()) {
         return;
     }
-    // Shown as typed; the store keeps it without surrounding spaces.
-    QString name = txtPlayer->text();
-    if (name.isEmpty()) {
-        name = QString::fromStdString(kDefaultPlayerName);
-    }
-    WorkingTable.At(NewPosition).Name = name.toStdString();
-    fgHighScores->item(NewPosition, 1)->setText(name);
-    highScores_.StoreHighScores(WorkingTable);
-    highScores_.StoredTable = WorkingTable;
+    // Shown as typed for the rest of the run; the store keeps it without
+    // surrounding spaces.
+    highScores_.SaveNewScore(tries_, txtPlayer->text().toStdString());
+    NewPosition = 0;
+    ShowTable(highScores_.StoredTable());
 
     SetClearEnabled(true);
     btnOK->setEnabled(true);
@@ -256,8 +251,7 @@ void frmHighScores::btnClear_Click()
         return;
     }
     highScores_.ResetHighScores();
-    WorkingTable = highScores_.StoredTable;
-    ShowTable(WorkingTable);
+    ShowTable(highScores_.StoredTable());
 }
 
 void frmHighScores::btnOK_Click()
@@ -268,26 +262,6 @@ void frmHighScores::btnOK_Click()
 void frmHighScores::mnuExit_Click()
 {
     close();
-}
-
-void frmHighScores::mnuContents_Click()
-{
-    emit helpTopicRequested(kHelpTopic);
-}
-
-void frmHighScores::mnuIndex_Click()
-{
-    emit helpIndexRequested();
-}
-
-void frmHighScores::mnuBrightmoose_Click()
-{
-    emit webSiteRequested();
-}
-
-void frmHighScores::mnuAbout_Click()
-{
-    emit aboutRequested();
 }
 
 void frmHighScores::keyPressEvent(QKeyEvent* event)

@@ -15,29 +15,19 @@ class QTableWidget;
 namespace bmd::ui {
 
 // The ten best games. Made anew for each opening and shown modally with
-// exec(); the table of the run (StoredTable) stays with the HighScores object.
+// exec(); the table itself belongs to the HighScores object.
 //
-// Entry mode (newScorePending): the game's tries are placed in a working copy
-// of the table and the player saves a name for them; closing without saving
+// Entry mode (newScorePending): the table is shown with the game's tries in
+// their place and the player saves a name for them; closing without saving
 // discards the new entry. View mode: the table as stored; it can be cleared.
-//
-// The Help menu items only raise signals; the opener connects them.
 class frmHighScores : public QDialog {
     Q_OBJECT
 
 public:
-    static inline const QString kHelpTopic = QStringLiteral("High_Scores.htm");
-
     frmHighScores(QWidget* owner, HighScores& highScores, bool newScorePending, std::int16_t tries);
 
     // True: opened for a new score (entry mode); false: view mode.
     const bool NewScorePending;
-
-signals:
-    void helpTopicRequested(const QString& topic);
-    void helpIndexRequested();
-    void webSiteRequested();
-    void aboutRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,10 +40,6 @@ private:
     void btnClear_Click();
     void btnOK_Click();
     void mnuExit_Click();
-    void mnuContents_Click();
-    void mnuIndex_Click();
-    void mnuBrightmoose_Click();
-    void mnuAbout_Click();
 
     void ShowTable(const HighScoreTable& table);
     // The Clear button and File > Clear go together.
@@ -61,7 +47,7 @@ private:
 
     HighScores& highScores_;
     std::int16_t tries_;
-    HighScoreTable WorkingTable;
+    // The position of the new entry in entry mode, until it is saved.
     std::int16_t NewPosition = 0;
 
     QLabel* lblPlayer = nullptr;

@@ -1,7 +1,8 @@
 #include "ui/frmSplash.h"
 
-#include "ui/DeckSmall.h"
-#include "ui/WindowStyle.h"
+#include "BuildInfo.h"
+#include "art/Art.h"
+#include "common/WindowStyle.h"
 #include "util/Copyright.h"
 
 #include <QCloseEvent>
@@ -41,12 +42,12 @@ frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()>
     auto* imgLogo = new QLabel(Frame1);
     imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
     imgLogo->setScaledContents(true);
-    imgLogo->setPixmap(LoadArt(QStringLiteral("logo/logo.png")));
+    imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/logo.png")));
 
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
     AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
         ->setObjectName(QStringLiteral("lblProductName"));
-    AddCentredLabel(Frame1, QStringLiteral("Version 1.0"), {3360, 2760, 3795, 345}, 12, true)
+    AddCentredLabel(Frame1, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3360, 2760, 3795, 345}, 12, true)
         ->setObjectName(QStringLiteral("lblVersion"));
     lblCopyright = AddCentredLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)),
                             {3360, 3480, 3735, 255}, 8.25, false);

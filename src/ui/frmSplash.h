@@ -26,8 +26,6 @@ public:
 
     QLabel* CopyrightLabel() const { return lblCopyright; }
     QFrame* Frame() const { return Frame1; }
-    const QTimer& Timer() const { return Timer1; }
-    bool HandedOver() const { return handedOver_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,9 +3,11 @@
 # DESTDIR and checks that a freedesktop.org desktop finds everything where it
 # looks: the program, its help, icons, menu entry, AppStream data and the
 # saved-game file type. Every fault is listed before it fails.
-# Usage: install.sh <build folder>
+# Usage: install.sh <build folder> <built help file> <version>
 set -uo pipefail
 build="$1"
+built_help="$2"
+version="$3"
 app=brightmoose-derudirodozir
 mime_type=application/x-brightmoose-derudirodozir-game
 work=$(mktemp -d)
@@ -31,13 +33,10 @@ if readelf -d "$usr/bin/$app" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -qF "$bu
   fail "/usr/bin/$app keeps a library path into the build folder"
 fi
 
-# ---- Help: only when this build compiled it ----
-for built in "$build"/src/Help/*.qch; do
-  [ -e "$built" ] || continue
-  installed="$share/$app/Help/$(basename "$built")"
-  need_file "$installed"
-  [ -f "$installed" ] && ! cmp -s "$built" "$installed" && fail "installed help differs from the built one"
-done
+# ---- Help ----
+installed="$share/$app/Help/$(basename "$built_help")"
+need_file "$installed"
+[ -f "$installed" ] && ! cmp -s "$built_help" "$installed" && fail "installed help differs from the built one"
 
 # ---- Icons: one name in the hicolor theme at every size, plus the SVG ----
 png_size() { # width x height from the PNG header
@@ -92,6 +91,7 @@ if [ -f "$metainfo" ]; then
   grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
     fail "metainfo does not launch $app.desktop"
   grep -qF "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "metainfo does not provide $mime_type"
+  grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo does not name release $version"
 fi
 
 # ---- Saved-game file type ----
@@ -126,10 +126,10 @@ stray=$(cd "$root" && find . -type f | sed 's|^\./|/|' | grep -vE \
 # ---- The installed program starts ----
 # timeout guards against a program that ignores --version and opens its window.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" XDG_RUNTIME_DIR="$work"
-if out=$(QT_QPA_PLATFORM=offscreen timeout 30 "$usr/bin/$app" --version 2>&1); then
-  grep -q "Brightmoose Derudirodozir 1\.0" <<<"$out" || fail "--version printed: $out"
+if out=$(QT_QPA_PLATFORM=offscreen timeout 30 "$usr/bin/$app" --version 2>"$work/version.err"); then
+  [ "$out" = "Brightmoose Derudirodozir $version" ] || fail "--version printed: $out"
 else
-  fail "the installed program did not answer --version: $out"
+  fail "the installed program did not answer --version: $out $(cat "$work/version.err")"
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "SavedGameSamples.h"
 #include "savegame/SavedGameFile.h"
 
@@ -5,26 +6,22 @@
 
 #include <climits>
 #include <csignal>
+#include <cstring>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace bmd;
 
+Q_DECLARE_METATYPE(SavedGameError)
+
 namespace {
 
-std::filesystem::path Path(const QString& name) { return QFile::encodeName(name).toStdString(); }
-
-QByteArray Contents(const QString& name)
+std::filesystem::path Path(const QString& name)
 {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool Put(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QFile::encodeName(name).toStdString();
 }
 
 // Every entry below the folder, hidden ones too, with the contents of files:
@@ -36,9 +33,30 @@ QMap<QString, QByteArray> Snapshot(const QString& folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString name = it.next();
-        entries[name] = it.fileInfo().isDir() ? QByteArray("<folder>") : Contents(name);
+        entries[name] = it.fileInfo().isDir() ? QByteArray("<folder>") : ReadBytes(name);
     }
     return entries;
+}
+
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+mode_t Mode(const QString& name)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(name).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// Runs `body` with the working folder set to `folder`, then goes back.
+template <typename Body>
+auto InFolder(const char* folder, Body body)
+{
+    const QString before = QDir::currentPath();
+    QVERIFY(::chdir(folder) == 0);
+    body();
+    QVERIFY(QDir::setCurrent(before));
 }
 
 } // namespace
@@ -47,41 +65,90 @@ class TestSavedGameFile : public QObject {
     Q_OBJECT
 
 private slots:
-    // Replacing a file leaves no temporary beside it; opening twice reads the
-    // same game and changes nothing; a link is followed, not replaced.
+    // A new file, a replaced one keeping its permissions, and a link followed
+    // to the file it names; nothing else is left in the folder, and opening
+    // twice reads the same game and changes nothing.
+    void saveAndOpen_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("new file") << "new";
+        QTest::newRow("replaced file keeps its mode") << "replace";
+        QTest::newRow("through a link") << "link";
+    }
     void saveAndOpen()
     {
+        QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString name = dir.filePath("game.bcx");
-        QVERIFY(Put(dir.filePath("real.bcx"), "old") && QFile::link(dir.filePath("real.bcx"), name));
-        QVERIFY(WriteSavedGameFile(Path(name), samples::Dealt()).Ok());
+        const QString real = kind == "link" ? dir.filePath("real.bcx") : name;
+        if (kind != "new") {
+            QVERIFY(WriteBytes(real, "old"));
+            QVERIFY(::chmod(QFile::encodeName(real).constData(), 0640) == 0);
+        }
+        if (kind == "link") {
+            QVERIFY(QFile::link(real, name));
+        }
         const SavedGame mid = samples::MidGame();
-        const SavedGameStatus replaced = WriteSavedGameFile(Path(name), mid);
-        QVERIFY2(replaced.Ok(), replaced.reason.c_str());
-        QVERIFY(QFileInfo(name).isSymLink());
-        QCOMPARE(Contents(dir.filePath("real.bcx")), samples::Bytes(mid));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), (QStringList{"game.bcx", "real.bcx"}));
+        // The temporary file goes beside the target, wherever the working folder is.
+        InFolder("/proc", [&] {
+            const SavedGameStatus saved = WriteSavedGameFile(Path(name), mid);
+            QVERIFY2(saved.Ok(), saved.reason.c_str());
+        });
+        QCOMPARE(ReadBytes(real), samples::Bytes(mid));
+        QCOMPARE(QFileInfo(name).isSymLink(), kind == "link");
+        const QStringList expected = kind == "link" ? QStringList{"game.bcx", "real.bcx"} : QStringList{"game.bcx"};
+        QCOMPARE(Entries(dir.path()), expected);
+        if (kind != "new") {
+            QCOMPARE(Mode(real), mode_t(0640));
+        }
         for (int open = 0; open < 2; ++open) {
             const SavedGameReadResult result = ReadSavedGameFile(Path(name));
             QVERIFY2(result.status.Ok(), result.status.reason.c_str());
             QCOMPARE(result.game, mid);
         }
-        QCOMPARE(Contents(name), samples::Bytes(mid));
+        QCOMPARE(ReadBytes(real), samples::Bytes(mid));
     }
 
-    // A save that cannot be made, or stops midway, leaves the folder as it was.
+    // What cannot be opened, and why.
+    void openFails_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "<none>": no file, "<folder>": a folder
+        QTest::addColumn<SavedGameError>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray("<none>") << SavedGameError::CannotRead << QString::fromLatin1(std::strerror(ENOENT));
+        QTest::newRow("folder") << QByteArray("<folder>") << SavedGameError::CannotRead << QString::fromLatin1(std::strerror(EISDIR));
+        QTest::newRow("219 bytes") << samples::Bytes(samples::MidGame()).left(219) << SavedGameError::TooShort
+                                   << QStringLiteral("The file is 219 bytes long; a saved game has at least 220");
+        QTest::newRow("no game") << QByteArray(640, '\0') << SavedGameError::NotASavedGame
+                                 << QStringLiteral("Position 0 holds face 0; cards are numbered 1 to 54");
+    }
+    void openFails()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString name = dir.filePath("game.bcx");
+        QVERIFY(content == "<none>" || (content == "<folder>" ? QDir().mkdir(name) : WriteBytes(name, content)));
+        const SavedGameReadResult result = ReadSavedGameFile(Path(name));
+        QTEST(result.status.error, "error");
+        QTEST(QString::fromStdString(result.status.reason), "reason");
+    }
+
+    // A save that cannot be made, or stops midway, leaves the folder as it
+    // was and says why.
     void failedSaveChangesNothing_data()
     {
         QTest::addColumn<QString>("failure");
-        QTest::newRow("file size limit midway") << "limit";
-        QTest::newRow("read-only folder") << "readonly";
-        QTest::newRow("parent is a file") << "parent";
-        QTest::newRow("name too long") << "long";
-        QTest::newRow("target is a folder") << "folder";
+        QTest::addColumn<int>("error");
+        QTest::newRow("file size limit midway") << "limit" << EFBIG;
+        QTest::newRow("read-only folder") << "readonly" << EACCES;
+        QTest::newRow("parent is a file") << "parent" << ENOTDIR;
+        QTest::newRow("name too long") << "long" << ENAMETOOLONG;
+        QTest::newRow("target is a folder") << "folder" << EISDIR;
     }
     void failedSaveChangesNothing()
     {
         QFETCH(QString, failure);
+        QFETCH(int, error);
         if (failure == "readonly" && ::geteuid() == 0) {
             QSKIP("root writes into read-only folders");
         }
@@ -89,7 +156,7 @@ private slots:
         const QString folder = dir.filePath("games");
         QVERIFY(QDir(dir.path()).mkdir("games") && QDir(folder).mkdir("sub"));
         const QString old = folder + "/game.bcx";
-        QVERIFY(Put(old, samples::Bytes(samples::Dealt())));
+        QVERIFY(WriteBytes(old, samples::Bytes(samples::Dealt())));
         const QString target = failure == "parent" ? old + "/game.bcx"
                                : failure == "long" ? folder + "/" + QString(NAME_MAX + 1, 'g')
                                : failure == "folder" ? folder + "/sub"
@@ -111,8 +178,9 @@ private slots:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
         QCOMPARE(status.error, SavedGameError::CannotWrite);
-        QVERIFY(!status.reason.empty());
+        QCOMPARE(QString::fromStdString(status.reason), QString::fromLatin1(std::strerror(error)));
         QCOMPARE(Snapshot(dir.path()), before);
+        QVERIFY2(::fcntl(0, F_GETFD) != -1, "standard input was closed");
     }
 };
 

@@ -1,5 +1,5 @@
 // The ten-best table: placing a new score, the qualification rule, and the
-// seeding, storing and clearing on a real store file.
+// seeding, saving and clearing on a real store file.
 
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
@@ -63,7 +63,7 @@ private slots:
     {
         auto scores = tables::Open(file_);
         scores->SeedHighScores();
-        QCOMPARE(scores->StoredTable, tables::Defaults());
+        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
         probe::Database raw(file_);
         QCOMPARE(raw.Text("SELECT count(*) FROM registry_values"), QStringLiteral("20"));
         QCOMPARE(raw.Text("SELECT group_concat(path, '|') FROM"
@@ -102,7 +102,7 @@ private slots:
         QFETCH(QString, score);
         QFETCH(QString, name);
         const HighScoreTable stored = tables::Make({"11", "12", "13", "14", "15", "16", "17", "18", "19", "20"});
-        tables::Open(file_)->StoreHighScores(stored);
+        tables::Store(file_, stored);
         probe::Database raw(file_);
         QCOMPARE(raw.Execute(damage.toStdString()), SQLITE_OK);
         raw.LogWrites();
@@ -112,35 +112,57 @@ private slots:
         QTEST(raw.Written(), "written");
         HighScoreTable expected = stored;
         expected.At(std::int16_t(position)) = {name.toStdString(), score.toStdString()};
-        QCOMPARE(scores->StoredTable, expected);
+        QCOMPARE(scores->StoredTable(), expected);
     }
 
-    // What a player saves as a name, as the next start reads it back.
-    void namesComeBackAsStored_data()
+    // A finished game's score with the player's name: placed below equal
+    // scores, the whole table written, the name shown as typed for this run
+    // and stored without its spaces; "" stands for "Anonymous".
+    void saveNewScore_data()
     {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("nextStart");
-        QTest::newRow("empty") << "" << "Anonymous";
-        QTest::newRow("spaces only") << "    " << "Anonymous";
-        QTest::newRow("spaces around") << "  Player One  " << "Player One";
-        QTest::newRow("007") << "007" << "7";
-        QTest::newRow("42") << "42" << "42";
-        QTest::newRow("eleven digits") << "12345678901" << "12345678901";
-        QTest::newRow("non-ASCII") << "Ünïcødé ✓" << "Ünïcødé ✓";
-        const QString longName(10000, QLatin1Char('n'));
-        QTest::newRow("10,000 characters") << longName << longName;
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("thisRun");
+        QTest::addColumn<QString>("nextRun");
+        QTest::newRow("name") << "Player One" << "Player One" << "Player One";
+        QTest::newRow("empty") << "" << "Anonymous" << "Anonymous";
+        QTest::newRow("spaces around") << "  Player One  " << "  Player One  " << "Player One";
+        QTest::newRow("spaces only") << "   " << "   " << "Anonymous";
+        QTest::newRow("007") << "007" << "007" << "7";
     }
-    void namesComeBackAsStored()
+    void saveNewScore()
     {
-        QFETCH(QString, saved);
-        QFETCH(QString, nextStart);
-        HighScoreTable table = tables::Make({"40", "50"});
-        table.At(2).Name = saved.toStdString();
-        tables::Open(file_)->StoreHighScores(table);
-        auto nextRun = tables::Open(file_);
-        nextRun->SeedHighScores();
-        table.At(2).Name = nextStart.toStdString();
-        QCOMPARE(nextRun->StoredTable, table);
+        QFETCH(QString, typed);
+        QFETCH(QString, thisRun);
+        QFETCH(QString, nextRun);
+        tables::Store(file_, tables::Make({"40", "50", "50", "60", "61", "62", "63", "64", "65", "66"}));
+        auto scores = tables::Open(file_);
+        scores->SeedHighScores();
+        const bmd::PlacedScore preview = scores->WithNewScore(50);
+        QCOMPARE(int(preview.position), 4);
+        QCOMPARE(tables::NextRun(file_), scores->StoredTable()); // nothing stored by looking
+
+        QCOMPARE(int(scores->SaveNewScore(50, typed.toStdString())), 4);
+        HighScoreTable expected = preview.table;
+        expected.At(4).Name = thisRun.toStdString();
+        QCOMPARE(scores->StoredTable(), expected);
+        QCOMPARE(tables::Names(scores->StoredTable()).last(), QStringLiteral("Player 9")); // 66 dropped
+        expected.At(4).Name = nextRun.toStdString();
+        QCOMPARE(tables::NextRun(file_), expected);
+        QCOMPARE(int(scores->SaveNewScore(67, "late")), 0);
+        QCOMPARE(tables::NextRun(file_), expected);
+    }
+
+    // Clear writes every default, the tenth entry's too.
+    void resetWritesAllTwenty()
+    {
+        const HighScoreTable full = tables::Make({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
+        tables::Store(file_, full);
+        auto scores = tables::Open(file_);
+        scores->SeedHighScores();
+        QCOMPARE(scores->StoredTable(), full);
+        scores->ResetHighScores();
+        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
+        QCOMPARE(tables::NextRun(file_), bmd::DefaultHighScoreTable());
     }
 };
 

@@ -1,6 +1,7 @@
 // The store file in trouble: damaged, unwritable, held by another program,
 // shared by two writers. The game goes on and nothing is lost.
 
+#include "FileBytes.h"
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
 
@@ -36,18 +37,6 @@ HighScoreTable TableInFile(const QString& file)
     return table;
 }
 
-QByteArray ReadFile(const QString& file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& file, const QByteArray& bytes)
-{
-    QFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-}
-
 // One writer's table of one round: every score the round, names "<writer> <round> <position>".
 HighScoreTable RoundTable(const QString& writer, int round)
 {
@@ -80,7 +69,8 @@ private slots:
         const QStringList first{"registry.sqlite.damaged-1"};
         QTest::newRow("text file") << "text" << first;
         QTest::newRow("damaged pages") << "pages" << first;
-        QTest::newRow("another program's database") << "foreign" << first;
+        QTest::newRow("our table name in another shape") << "foreign" << first;
+        QTest::newRow("another program's database") << "unrelated" << first;
         QTest::newRow("earlier copy kept") << "again" << (first + QStringList{"registry.sqlite.damaged-2"});
         QTest::newRow("empty file is a fresh store") << "empty" << QStringList{};
     }
@@ -89,33 +79,35 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QStringList, aside);
         if (kind == QLatin1String("pages")) {
-            tables::Open(file_)->StoreHighScores(tables::Make({"10", "20"}));
-            QByteArray bytes = ReadFile(file_);
+            tables::Store(file_, tables::Make({"10", "20"}));
+            QByteArray bytes = ReadBytes(file_);
             QVERIFY(bytes.size() >= 8192);
-            QVERIFY(WriteFile(file_, bytes.left(4096) + QByteArray(bytes.size() - 4096, '\xA5')));
+            QVERIFY(WriteBytes(file_, bytes.left(4096) + QByteArray(bytes.size() - 4096, '\xA5')));
         } else if (kind == QLatin1String("foreign")) {
             QCOMPARE(probe::Database(file_).Execute("CREATE TABLE registry_values (key TEXT)"), SQLITE_OK);
+        } else if (kind == QLatin1String("unrelated")) {
+            QCOMPARE(probe::Database(file_).Execute("CREATE TABLE notes (text TEXT)"), SQLITE_OK);
         } else {
-            QVERIFY(WriteFile(file_, kind == QLatin1String("empty") ? QByteArray()
+            QVERIFY(WriteBytes(file_, kind == QLatin1String("empty") ? QByteArray()
                                                                     : QByteArray("This is no database.\n").repeated(200)));
-            QVERIFY(kind != QLatin1String("again") || WriteFile(file_ + ".damaged-1", "an older damaged store"));
+            QVERIFY(kind != QLatin1String("again") || WriteBytes(file_ + ".damaged-1", "an older damaged store"));
         }
-        const QByteArray found = ReadFile(file_);
-        const QByteArray older = ReadFile(file_ + ".damaged-1");
+        const QByteArray found = ReadBytes(file_);
+        const QByteArray older = ReadBytes(file_ + ".damaged-1");
 
         auto scores = tables::Open(file_);
         QVERIFY(IsOpen(*scores));
         scores->SeedHighScores();
-        QCOMPARE(scores->StoredTable, tables::Defaults());
+        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
         scores.reset();
 
         QCOMPARE(SetAside(), aside);
         if (!aside.isEmpty()) {
-            QCOMPARE(ReadFile(dir_->filePath(aside.last())), found);
-            QCOMPARE(ReadFile(dir_->filePath(aside.first())), aside.size() > 1 ? older : found);
+            QCOMPARE(ReadBytes(dir_->filePath(aside.last())), found);
+            QCOMPARE(ReadBytes(dir_->filePath(aside.first())), aside.size() > 1 ? older : found);
         }
         QVERIFY(probe::Database(file_).IsHealthy());
-        QCOMPARE(TableInFile(file_), tables::Defaults());
+        QCOMPARE(TableInFile(file_), bmd::DefaultHighScoreTable());
     }
 
     // No store at all: the run goes on with the table in memory.
@@ -131,23 +123,23 @@ private slots:
         QFETCH(QString, kind);
         QString file = file_;
         if (kind == QLatin1String("file")) {
-            QVERIFY(WriteFile(dir_->filePath("blocker"), "x"));
+            QVERIFY(WriteBytes(dir_->filePath("blocker"), "x"));
             file = dir_->filePath("blocker/Brightmoose/registry.sqlite");
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(file));
         } else {
             QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
-            if (WriteFile(dir_->filePath("probe"), "x")) {
+            if (WriteBytes(dir_->filePath("probe"), "x")) {
                 QSKIP("this user may write into a read-only folder");
             }
         }
         auto scores = tables::Open(file);
         QVERIFY(!IsOpen(*scores));
         scores->SeedHighScores();
-        QCOMPARE(scores->StoredTable, tables::Defaults());
-        scores->StoreHighScores(tables::Make({"10"}));
+        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
+        QCOMPARE(int(scores->SaveNewScore(10, "Player")), 1);
         scores->ResetHighScores();
-        QCOMPARE(scores->StoredTable, tables::Defaults());
+        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
         QVERIFY(SetAside().isEmpty());
     }
 
@@ -166,18 +158,45 @@ private slots:
         QFETCH(QString, lockSql);
         QFETCH(bool, readsStored);
         const HighScoreTable stored = tables::Make({"10", "20"});
-        tables::Open(file_)->StoreHighScores(stored);
+        tables::Store(file_, stored);
         auto other = std::make_unique<probe::Database>(file_);
         QCOMPARE(other->Execute(lockSql.toStdString()), SQLITE_OK);
 
         auto scores = tables::Open(file_, 50ms);
         scores->SeedHighScores();
-        QCOMPARE(scores->StoredTable, readsStored ? stored : tables::Defaults());
-        scores->StoreHighScores(tables::Make({"1", "2"}, QStringLiteral("Rejected")));
+        QCOMPARE(scores->StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
+        scores->SaveNewScore(1, "Rejected");
         QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
         other.reset();
         QCOMPARE(TableInFile(file_), stored);
         QVERIFY(SetAside().isEmpty());
+    }
+
+    // A write refused in the middle of a batch takes the whole batch with it:
+    // the writes before it are rolled back and those after it fail at once.
+    void failedWriteRollsBackTheBatch()
+    {
+        const HighScoreTable stored = tables::Make({"10", "20"});
+        tables::Store(file_, stored);
+        QCOMPARE(probe::Database(file_).Execute("CREATE TRIGGER refuse BEFORE UPDATE ON registry_values"
+                                                " WHEN new.name = 'Score5' BEGIN SELECT RAISE(ABORT, 'refused'); END"),
+                 SQLITE_OK);
+        auto scores = tables::Open(file_);
+        scores->SeedHighScores();
+        {
+            bmd::RegistryStore& store = scores->Store();
+            bmd::RegistryBatch batch(store);
+            bmd::RegistryKey key = 0;
+            QCOMPARE(store.CreateKey(HighScores::kRoot, HighScores::kKeyPath, key), bmd::kRegistrySuccess);
+            const char dword[4] = {1, 0, 0, 0};
+            QCOMPARE(store.SetValue(key, "Score4", bmd::kRegDword, dword, 4), bmd::kRegistrySuccess);
+            QVERIFY(store.SetValue(key, "Score5", bmd::kRegDword, dword, 4) != bmd::kRegistrySuccess);
+            QVERIFY(store.SetValue(key, "Score6", bmd::kRegDword, dword, 4) != bmd::kRegistrySuccess);
+            store.CloseKey(key);
+        }
+        QCOMPARE(TableInFile(file_), stored);
+        QCOMPARE(int(scores->SaveNewScore(5, "Quick")), 1);
+        QCOMPARE(TableInFile(file_), stored);
     }
 
     // Two copies of the game saving at once, into a store neither has made yet:
@@ -195,13 +214,13 @@ private slots:
             auto scores = tables::Open(file_);
             scores->SeedHighScores();
             for (int round = 1; round <= kRounds; ++round) {
-                scores->StoreHighScores(RoundTable(who, round));
+                tables::Store(scores->Store(), RoundTable(who, round));
                 bmd::BrightmooseConcentrationModule::WriteRegistryValue(
                     scores->Store(), bmd::kHkeyLocalMachine, HighScores::kKeyPath,
                     QStringLiteral("%1 %2").arg(who).arg(round).toStdString(), round);
                 scores->SeedHighScores();
-                const QString first = QString::fromStdString(scores->StoredTable.At(1).Name);
-                const bool whole = scores->StoredTable == RoundTable(first.section(' ', 0, 0), first.section(' ', 1, 1).toInt());
+                const QString first = QString::fromStdString(scores->StoredTable().At(1).Name);
+                const bool whole = scores->StoredTable() == RoundTable(first.section(' ', 0, 0), first.section(' ', 1, 1).toInt());
                 mixedTables += whole ? 0 : 1;
             }
         };

@@ -1,6 +1,7 @@
 // The registry value routines on a real store file: what each value becomes
 // in the file, and what each stored form reads back as.
 
+#include "ScoreTables.h"
 #include "StoreFileProbe.h"
 
 #include "scores/BrightmooseConcentrationModule.h"
@@ -46,7 +47,7 @@ private slots:
     {
         file_ = dir_.filePath(QStringLiteral("registry.sqlite"));
         QFile::remove(file_);
-        store_ = std::make_unique<bmd::SqliteRegistryStore>(file_.toStdString());
+        store_ = tables::OpenStore(file_);
         QVERIFY(store_->IsOpen());
         QCOMPARE(Read(), QStringLiteral("text:")); // a missing value
     }
@@ -65,6 +66,10 @@ private slots:
         QTest::newRow("half to even, up") << QVariant("-5.5") << 4 << Dword(std::uint32_t(-6)) << "number:-6";
         QTest::newRow("spaces around a number") << QVariant("  12  ") << 4 << Dword(12) << "number:12";
         QTest::newRow("sign, fraction, exponent") << QVariant("+.15e3") << 4 << Dword(150) << "number:150";
+        QTest::newRow("exponent with plus") << QVariant("1e+2") << 4 << Dword(100) << "number:100";
+        QTest::newRow("exponent with minus") << QVariant("25E-1") << 4 << Dword(2) << "number:2";
+        QTest::newRow("inf is no number") << QVariant("inf") << 1 << Sz("inf") << "text:inf";
+        QTest::newRow("nan is no number") << QVariant("nan") << 1 << Sz("nan") << "text:nan";
         QTest::newRow("smallest 32-bit") << QVariant("-2147483648") << 4 << Dword(0x80000000) << "number:-2147483648";
         QTest::newRow("rounds past 32 bits") << QVariant("2147483647.5") << 1 << Sz("2147483647.5")
                                              << "text:2147483647.5";

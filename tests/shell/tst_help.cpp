@@ -1,6 +1,13 @@
-#include "shell/Help.h"
+#include "RecordingGameWindow.h"
+#include "ScoreTables.h"
+#include "shell/HelpFiles.h"
 #include "shell/HelpWindow.h"
+#include "shell/HtmlHelp.h"
+#include "shell/HyperJump.h"
+#include "ui/frmBrightmooseConcentration.h"
+#include "ui/frmHighScores.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -19,14 +26,16 @@ namespace {
 
 const QString kBuiltHelpFile = QStringLiteral(BMD_HELP_FILE);
 
-// An executable folder with an empty Help folder beside it; the help looks there.
+// An executable folder with an empty help folder beside it; the help looks there.
 struct GameFolder {
     QTemporaryDir root;
     const QString bin = root.filePath(QStringLiteral("bin"));
-    const QString helpFile = HelpFilePath(bin);
+    const QString helpFile = HelpFileCandidates(bin).first();
+    const QString installedFile = HelpFileCandidates(bin).last();
     GameFolder()
     {
-        QDir(root.path()).mkpath(QStringLiteral("bin/Help"));
+        QDir().mkpath(QFileInfo(helpFile).path());
+        QDir().mkpath(QFileInfo(installedFile).path());
         SetExecutableFolderForTesting(bin);
     }
     ~GameFolder() { SetExecutableFolderForTesting({}); }
@@ -34,7 +43,6 @@ struct GameFolder {
 
 } // namespace
 
-Q_DECLARE_METATYPE(HelpCommand)
 Q_DECLARE_METATYPE(HelpPane)
 
 class HelpTest : public QObject {
@@ -44,15 +52,13 @@ class HelpTest : public QObject {
     QTemporaryDir collectionDir_;
     std::unique_ptr<QHelpEngine> engine_;
     QString namespace_;
+    QStringList opened_;
 
     QUrl PageUrl(const QString& page) const { return QUrl(QStringLiteral("qthelp://%1/help/%2").arg(namespace_, page)); }
 
 public slots:
-    // Catches what HyperJump hands to the desktop.
-    void Open(const QUrl& url) { opened_ << url; }
-
-private:
-    QList<QUrl> opened_;
+    // Catches what the web commands hand to the desktop.
+    void Open(const QUrl& url) { opened_ << url.toString(); }
 
 private slots:
     void initTestCase()
@@ -64,32 +70,12 @@ private slots:
         QVERIFY(engine_->setupData());
         QVERIFY2(engine_->registerDocumentation(kBuiltHelpFile), qPrintable(engine_->error()));
         namespace_ = QHelpEngineCore::namespaceName(kBuiltHelpFile);
+        for (const char* scheme : {"http", "https"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        }
     }
     void cleanup() { DestroyHelpWindow(); }
     void cleanupTestCase() { engine_.reset(); }
-
-    // The folder text and the fixed tail joined unchanged, even after a root folder.
-    void helpFilePath()
-    {
-        QCOMPARE(HelpFilePath(QStringLiteral("/home/player/games/brightmoose")),
-                 QStringLiteral("/home/player/games/brightmoose/Help/Brightmoose Derudirodozir Help.qch"));
-        QCOMPARE(HelpFilePath(QStringLiteral("/")), QStringLiteral("//Help/Brightmoose Derudirodozir Help.qch"));
-        QCOMPARE(HelpFilePath(QStringLiteral("C:\\")), QStringLiteral("C:\\/Help/Brightmoose Derudirodozir Help.qch"));
-    }
-
-    // The file beside the executable first, then the installed one.
-    void findHelpFile()
-    {
-        GameFolder folder;
-        const QString installed = folder.root.filePath(
-            QStringLiteral("share/brightmoose-derudirodozir/Help/Brightmoose Derudirodozir Help.qch"));
-        QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
-        QCOMPARE(FindHelpFile(folder.bin), QString());
-        QVERIFY(QFile::copy(kBuiltHelpFile, installed));
-        QCOMPARE(FindHelpFile(folder.bin), installed);
-        QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
-        QCOMPARE(FindHelpFile(folder.bin), folder.helpFile);
-    }
 
     // Each page of the built file: its title, working links, a place in the
     // table of contents under one root, and an index keyword leading to it.
@@ -127,71 +113,88 @@ private slots:
         QCOMPARE(documents.first().url.adjusted(QUrl::RemoveFragment), PageUrl(page));
     }
 
-    // Each command shows its page and pane in one help window of its own,
-    // which the next request reuses after it was closed.
-    void commands_data()
+    // Each help command of the two game windows shows its page and pane in
+    // one help window of its own, which the next request reuses after it
+    // was closed; the web command of each opens the maker's site.
+    void windowCommands_data()
     {
-        QTest::addColumn<HelpCommand>("command");
-        QTest::addColumn<QString>("topic");
+        QTest::addColumn<bool>("highScoreWindow");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<HelpPane>("pane");
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("tab");
-        QTest::newRow("Contents of the main window")
-            << HelpCommand::DisplayTopic << kWelcomeTopic << HelpPane::Topic << "Welcome.htm" << 0;
-        QTest::newRow("Contents of the high-score window")
-            << HelpCommand::DisplayTopic << kHighScoresTopic << HelpPane::Topic << "High_Scores.htm" << 0;
-        QTest::newRow("toolbar Help button")
-            << HelpCommand::DisplayToc << kWelcomeTopic << HelpPane::Contents << "Welcome.htm" << 0;
-        QTest::newRow("Index") << HelpCommand::DisplayIndex << QString() << HelpPane::Index << "Welcome.htm" << 1;
+        QTest::newRow("main Contents") << false << "mnuContents" << HelpPane::Topic << "Welcome.htm" << 0;
+        QTest::newRow("toolbar Help button") << false << "Toolbar1_Help" << HelpPane::Contents << "Welcome.htm" << 0;
+        QTest::newRow("main Index") << false << "mnuIndex" << HelpPane::Index << "Welcome.htm" << 1;
+        QTest::newRow("high scores Contents") << true << "mnuContents" << HelpPane::Topic << "High_Scores.htm" << 0;
+        QTest::newRow("high scores Index") << true << "mnuIndex" << HelpPane::Index << "Welcome.htm" << 1;
     }
-    void commands()
+    void windowCommands()
     {
-        QFETCH(HelpCommand, command);
-        QFETCH(QString, topic);
+        QFETCH(bool, highScoreWindow);
+        QFETCH(QString, command);
         GameFolder folder;
         QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
+        ScriptedRandom random(OrderedBoard());
+        bmd::ui::frmBrightmooseConcentration mainWindow(&random);
+        auto scores = tables::Open(folder.root.filePath(QStringLiteral("registry.sqlite")));
+        bmd::ui::frmHighScores scoresWindow(&mainWindow, *scores, false, 0);
+        QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
+
         QVERIFY(TheHelpWindow() == nullptr);
-        HtmlHelp(command, topic);
-        HelpWindow* window = TheHelpWindow();
-        QVERIFY(window && window->isVisible());
-        QVERIFY(window->parentWidget() == nullptr);
-        QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
-        QCOMPARE(window->HelpFileInUse(), folder.helpFile);
-        QTEST(window->LastPane(), "pane");
-        QCOMPARE(window->ShownUrl().scheme(), QStringLiteral("qthelp"));
-        QTEST(window->ShownUrl().fileName(), "page");
-        QVERIFY(!window->Page()->toPlainText().isEmpty());
-        QTEST(window->Panes()->currentIndex(), "tab");
-        QVERIFY(command != HelpCommand::DisplayIndex || window->IndexKeyword()->text().isEmpty());
+        window.findChild<QAction*>(command)->trigger();
+        HelpWindow* help = TheHelpWindow();
+        QVERIFY(help && help->isVisible());
+        QVERIFY(help->parentWidget() == nullptr);
+        QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));
+        QCOMPARE(help->HelpFileInUse(), folder.helpFile);
+        QTEST(help->LastPane(), "pane");
+        QCOMPARE(help->ShownUrl().scheme(), QStringLiteral("qthelp"));
+        QTEST(help->ShownUrl().fileName(), "page");
+        QVERIFY(!help->Page()->toPlainText().isEmpty());
+        QTEST(help->Panes()->currentIndex(), "tab");
+        QVERIFY(command != QLatin1String("mnuIndex") || help->IndexKeyword()->text().isEmpty());
+        help->close();
+        window.findChild<QAction*>(command)->trigger();
+        QCOMPARE(TheHelpWindow(), help);
+        QVERIFY(help->isVisible());
 
-        window->close();
-        HtmlHelp(command, topic);
-        QCOMPARE(TheHelpWindow(), window);
-        QVERIFY(window->isVisible());
+        opened_.clear();
+        window.findChild<QAction*>("mnuBrightmoose")->trigger();
+        QCOMPARE(opened_, QStringList{QStringLiteral("http://www.brightmoose.example/")});
     }
 
-    // No help file, or a damaged one: the window says so, and shows the help
-    // once the file is in place.
-    void missingHelpFile_data()
+    // No help beside the program, a damaged file or only the installed one:
+    // the window says what is wrong, or shows the installed help; once the
+    // file is in place beside the program, it shows that.
+    void helpFileMissing_data()
     {
-        QTest::addColumn<QByteArray>("fileContent"); // empty: no file at all
+        QTest::addColumn<QByteArray>("besideProgram"); // empty: no file
+        QTest::addColumn<bool>("installed");
         QTest::addColumn<QString>("says");
-        QTest::newRow("no file") << QByteArray() << "looked for";
-        QTest::newRow("damaged file") << QByteArray("this is not a help file") << "could not be opened";
+        QTest::newRow("no file") << QByteArray() << false << "looked for";
+        QTest::newRow("damaged file") << QByteArray("this is not a help file") << false << "could not be opened";
+        QTest::newRow("installed only") << QByteArray() << true << "";
     }
-    void missingHelpFile()
+    void helpFileMissing()
     {
-        QFETCH(QByteArray, fileContent);
+        QFETCH(QByteArray, besideProgram);
+        QFETCH(bool, installed);
         QFETCH(QString, says);
         GameFolder folder;
         QFile damaged(folder.helpFile);
-        QVERIFY(fileContent.isEmpty() || (damaged.open(QIODevice::WriteOnly) && damaged.write(fileContent) > 0));
+        QVERIFY(besideProgram.isEmpty() || (damaged.open(QIODevice::WriteOnly) && damaged.write(besideProgram) > 0));
         damaged.close();
+        QVERIFY(!installed || QFile::copy(kBuiltHelpFile, folder.installedFile));
 
         HtmlHelp(HelpCommand::DisplayTopic, kWelcomeTopic);
         HelpWindow* window = TheHelpWindow();
         QVERIFY(window->isVisible());
-        QVERIFY(!window->IsHelpInstalled());
+        QCOMPARE(window->IsHelpInstalled(), installed);
+        if (installed) {
+            QCOMPARE(window->HelpFileInUse(), folder.installedFile);
+            return;
+        }
         QVERIFY(window->ShownUrl().isEmpty());
         const QString text = window->Page()->toPlainText();
         for (const QString& part : {QStringLiteral("Help is not installed"), says,
@@ -210,20 +213,15 @@ private slots:
     void hyperJumpPassesTheAddressUnchanged_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("the maker's site") << kMakerWebAddress;
         QTest::newRow("path, query and fragment") << "http://www.brightmoose.example/games/derudirodozir?from=game#top";
         QTest::newRow("secure") << "https://www.brightmoose.example/";
     }
     void hyperJumpPassesTheAddressUnchanged()
     {
         QFETCH(QString, address);
-        const QString scheme = QUrl(address).scheme();
         opened_.clear();
-        QDesktopServices::setUrlHandler(scheme, this, "Open");
         HyperJump(address);
-        QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(opened_.size(), 1);
-        QCOMPARE(opened_.first().toString(), address);
+        QCOMPARE(opened_, QStringList{address});
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/MessageBoxes.h"
+#include "common/MessageBoxes.h"
 
 #include <QStringList>
 

@@ -1,66 +1,84 @@
 #pragma once
 
-#include "game/CardFaces.h"
+#include "cards/CardFaces.h"
+#include "game/Game.h"
 #include "game/RandomSource.h"
 #include "savegame/SavedGame.h"
 #include "seam/GameWindow.h"
+
+#include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <numeric>
-#include <string>
 #include <vector>
 
-// A GameWindow that remembers what the rules asked of it, so that core tests
-// can check the board a player would see.
+// A GameWindow that keeps what the game told it, so that core tests can check
+// the table a player would see.
 class RecordingGameWindow : public bmd::GameWindow {
 public:
-    std::int32_t deckFace = 54;
-    std::array<int, bmd::kCardCount> cardPicture{}; // face number each image shows
-    std::array<bool, bmd::kCardCount> cardVisible{};
-    std::array<bool, bmd::kCardCount> cardStretch{};
-    std::array<std::string, 8> panel{};
-    bool saveGameEnabled = true;
+    static constexpr int kGone = 0;
+    // What each place shows: kGone, bmd::kBackFace or the face turned up.
+    std::array<int, bmd::kCardCount> shown{};
+    int tries = -1;
+    int matchesMade = -1;
+    bool saveAvailable = false;
     bool timerRunning = false;
-    std::vector<std::string> messages;
-    int highScoreEntries = 0;
-    // Runs inside ShowMessage, as a nested event loop would run a tick.
-    std::function<void()> duringMessage;
+    // The end of a game, in order: "game over", "save off", "offer <tries>".
+    QStringList endOfGame;
+    // Runs inside GameOver, as a nested event loop would run a tick.
+    std::function<void()> duringGameOver;
 
-    void SetDeckChangeCard(std::int32_t face) override { deckFace = face; }
-    void SetCardPictureFromDeck(int index) override { cardPicture.at(index) = deckFace; }
-    void SetCardVisible(int index, bool visible) override { cardVisible.at(index) = visible; }
-    void SetCardStretch(int index, bool stretch) override { cardStretch.at(index) = stretch; }
-    void SetStatusPanelText(int index, const std::string& text) override { panel.at(index) = text; }
-    void SetSaveGameEnabled(bool enabled) override { saveGameEnabled = enabled; }
-    void StartTurnTimer() override { timerRunning = true; }
-    void StopTurnTimer() override { timerRunning = false; }
-    void ShowMessage(const std::string& text) override
+    void ShowTable(const bmd::CardsOnTable& onTable) override
     {
-        messages.push_back(text);
-        if (duringMessage) {
-            duringMessage();
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            shown[i] = onTable[i] ? bmd::kBackFace : kGone;
         }
     }
-    void ShowHighScoreEntry() override { ++highScoreEntries; }
+    void ShowFace(int index, std::int16_t face) override { shown.at(std::size_t(index)) = face; }
+    void ShowBack(int index) override { shown.at(std::size_t(index)) = bmd::kBackFace; }
+    void RemovePair(int first, int second) override { shown.at(std::size_t(first)) = shown.at(std::size_t(second)) = kGone; }
+    void CountersChanged(std::int16_t newTries, std::int16_t newMatches) override
+    {
+        tries = newTries;
+        matchesMade = newMatches;
+    }
+    void SaveAvailabilityChanged(bool available) override
+    {
+        saveAvailable = available;
+        if (!endOfGame.isEmpty() && !available) {
+            endOfGame << QStringLiteral("save off");
+        }
+    }
+    void StartTurnTimer() override { timerRunning = true; }
+    void StopTurnTimer() override { timerRunning = false; }
+    void GameOver() override
+    {
+        endOfGame << QStringLiteral("game over");
+        if (duringGameOver) {
+            duringGameOver();
+        }
+    }
+    void OfferHighScore(std::int16_t finalTries) override { endOfGame << QStringLiteral("offer %1").arg(finalTries); }
 
     int FaceUpCount() const
     {
-        int count = 0;
-        for (int i = 0; i < bmd::kCardCount; ++i) {
-            count += cardVisible[i] && cardPicture[i] != bmd::kBackFace ? 1 : 0;
-        }
-        return count;
+        return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone && s != bmd::kBackFace; }));
     }
-    int VisibleCount() const { return int(std::count(cardVisible.begin(), cardVisible.end(), true)); }
+    int OnTableCount() const { return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone; })); }
 };
 
 // Deals a chosen board: each draw is the number that yields the next face.
 class ScriptedRandom : public bmd::RandomSource {
 public:
     explicit ScriptedRandom(std::vector<int> faces = {}) : faces_(std::move(faces)) {}
-    void Reseed() override { next_ = 0; ++reseeds; }
+    void Reseed() override
+    {
+        next_ = 0;
+        ++reseeds;
+    }
     double Next() override
     {
         const int face = faces_.empty() ? 1 : faces_[next_++ % faces_.size()];
@@ -86,11 +104,24 @@ inline std::vector<int> OrderedBoard()
 inline bmd::SavedGame OrderedRecord(int pairs = 0, std::int16_t tries = 0)
 {
     bmd::SavedGame record;
-    for (int k = 0; k < bmd::kCardCount; ++k) {
+    for (std::size_t k = 0; k < bmd::kCardCount; ++k) {
         record.CardFace[k] = static_cast<std::int16_t>(k + 1);
-        record.OnBoard[k] = k % 26 < pairs && k < 52 ? bmd::kCardFound : bmd::kCardOnBoard;
+        record.OnBoard[k] = int(k % 26) < pairs && k < 52 ? bmd::kCardFound : bmd::kCardOnBoard;
     }
     record.Tries = tries;
     record.MatchesMade = static_cast<std::int16_t>(pairs);
     return record;
+}
+
+// Finds every pair of the ordered board in 27 tries. The last turn is left
+// waiting for its tick when lastTick is false.
+inline void PlayEveryPair(bmd::Game& game, bool lastTick = true)
+{
+    for (int k = 0; k < bmd::kPairCount; ++k) {
+        game.imgCard_Click(std::int16_t(k < 26 ? k : 52));
+        game.imgCard_Click(std::int16_t(k < 26 ? k + 26 : 53));
+        if (k < 26 || lastTick) {
+            game.Timer1_Timer();
+        }
+    }
 }

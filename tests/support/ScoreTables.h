@@ -1,10 +1,12 @@
 #pragma once
 
-// Building and reading high-score tables in tests.
+// Building, storing and reading high-score tables in tests.
 
+#include "scores/BrightmooseConcentrationModule.h"
 #include "scores/HighScores.h"
 #include "scores/SqliteRegistryStore.h"
 
+#include <QFile>
 #include <QStringList>
 
 namespace tables {
@@ -20,15 +22,6 @@ inline bmd::HighScoreTable Make(const QStringList& scores, const QString& namePr
     return table;
 }
 
-inline bmd::HighScoreTable Defaults()
-{
-    bmd::HighScoreTable table;
-    for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
-        table.At(position) = {"Anonymous", "99999"};
-    }
-    return table;
-}
-
 // One field of every entry, from first to tenth.
 inline QStringList Field(const bmd::HighScoreTable& table, std::string bmd::HighScoreEntry::*field)
 {
@@ -38,15 +31,52 @@ inline QStringList Field(const bmd::HighScoreTable& table, std::string bmd::High
     }
     return texts;
 }
-inline QStringList Scores(const bmd::HighScoreTable& table) { return Field(table, &bmd::HighScoreEntry::Score); }
-inline QStringList Names(const bmd::HighScoreTable& table) { return Field(table, &bmd::HighScoreEntry::Name); }
+inline QStringList Scores(const bmd::HighScoreTable& table)
+{
+    return Field(table, &bmd::HighScoreEntry::Score);
+}
+inline QStringList Names(const bmd::HighScoreTable& table)
+{
+    return Field(table, &bmd::HighScoreEntry::Name);
+}
+
+inline std::unique_ptr<bmd::SqliteRegistryStore> OpenStore(const QString& file,
+                                                           std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
+{
+    return std::make_unique<bmd::SqliteRegistryStore>(QFile::encodeName(file).toStdString(), busyTimeout);
+}
 
 // The high scores on a store file, as a run of the game opens them.
 inline std::unique_ptr<bmd::HighScores> Open(const QString& file,
                                              std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
 {
-    return std::make_unique<bmd::HighScores>(
-        std::make_unique<bmd::SqliteRegistryStore>(file.toStdString(), busyTimeout));
+    return std::make_unique<bmd::HighScores>(OpenStore(file, busyTimeout));
+}
+
+// Writes the twenty values of a table into a store, as an earlier run did.
+inline void Store(bmd::RegistryStore& store, const bmd::HighScoreTable& table)
+{
+    bmd::RegistryBatch batch(store);
+    for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
+        const auto write = [&](const char* value, const std::string& text) {
+            bmd::BrightmooseConcentrationModule::WriteRegistryValue(store, bmd::HighScores::kRoot, bmd::HighScores::kKeyPath,
+                                                                    value + std::to_string(position), text);
+        };
+        write("Player", table.At(position).Name);
+        write("Score", table.At(position).Score);
+    }
+}
+inline void Store(const QString& file, const bmd::HighScoreTable& table)
+{
+    Store(*OpenStore(file), table);
+}
+
+// The table a later run of the game reads from the file.
+inline bmd::HighScoreTable NextRun(const QString& file)
+{
+    auto scores = Open(file);
+    scores->SeedHighScores();
+    return scores->StoredTable();
 }
 
 } // namespace tables

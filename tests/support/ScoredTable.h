@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../scores/ScoreTables.h"
 #include "RecordingGameWindow.h"
+#include "ScoreTables.h"
 #include "ui/frmBrightmooseConcentration.h"
 
 #include <QtTest>

@@ -1,10 +1,11 @@
-#include "../scores/StoreFileProbe.h"
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
 #include "ScoredTable.h"
+#include "StoreFileProbe.h"
 #include "WhileModal.h"
 #include "savegame/SavedGameFile.h"
 #include "ui/CardImage.h"
+#include "ui/CardTable.h"
 #include "ui/GameSession.h"
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmHighScores.h"
@@ -39,7 +40,7 @@ class GameSessionTest : public QObject {
     {
         int count = 0;
         for (int i = 0; i < kCardCount; ++i) {
-            count += window.Card(i)->isHidden() ? 0 : 1;
+            count += window.Table()->Card(i)->isHidden() ? 0 : 1;
         }
         return count;
     }
@@ -68,7 +69,7 @@ private slots:
         bad.close();
 
         auto session = Started(name.isEmpty() ? QString() : Path(name));
-        QCOMPARE(session->Scores().StoredTable, tables::Defaults());
+        QCOMPARE(session->Scores().StoredTable(), bmd::DefaultHighScoreTable());
         QCOMPARE(probe::Database(Path(QStringLiteral("registry.sqlite"))).Text("SELECT count(*) FROM registry_values"),
                  QStringLiteral("20"));
         frmBrightmooseConcentration& window = *session->MainWindow();
@@ -100,13 +101,7 @@ private slots:
         ScoredTable table(Path(QStringLiteral("entry.sqlite")));
         QVERIFY(table.Exposed());
         frmBrightmooseConcentration& window = table.window;
-        for (int k = 0; k < 26; ++k) {
-            window.GameLogic().imgCard_Click(static_cast<std::int16_t>(k));
-            window.GameLogic().imgCard_Click(static_cast<std::int16_t>(k + 26));
-            window.GameLogic().Timer1_Timer();
-        }
-        window.GameLogic().imgCard_Click(52);
-        window.GameLogic().imgCard_Click(53); // the last turn waits for its tick
+        PlayEveryPair(window.GameLogic(), false); // the last turn waits for its tick
 
         QList<bool> opened; // the mode of each high-score window that opened
         bool resolved = !duringView;

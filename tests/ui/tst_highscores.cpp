@@ -1,9 +1,8 @@
 // The high-score window offscreen, on a real store file: its two modes,
 // entering and saving a name, clearing, and leaving without saving.
 
-#include "../scores/ScoreTables.h"
-
 #include "RecordedMessages.h"
+#include "ScoreTables.h"
 #include "ui/frmHighScores.h"
 
 #include <QAction>
@@ -11,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,28 +68,21 @@ class TestHighScoresWindow : public QObject {
     std::unique_ptr<bmd::HighScores> scores_;
     std::optional<RecordedMessages> questions_;
 
-    std::unique_ptr<bmd::HighScores> Open() const { return tables::Open(dir_->filePath("registry.sqlite")); }
+    QString File() const { return dir_->filePath("registry.sqlite"); }
 
-    // The table a later run of the game reads from the file.
-    HighScoreTable NextRun() const
-    {
-        auto scores = Open();
-        scores->SeedHighScores();
-        return scores->StoredTable;
-    }
-
-    // Stores the table, in memory and in the file, as an earlier game did.
+    // Stores the table, as an earlier game did, and opens it as this run.
     void Stored(const HighScoreTable& table)
     {
-        scores_->StoredTable = table;
-        scores_->StoreHighScores(table);
+        tables::Store(File(), table);
+        scores_ = tables::Open(File());
+        scores_->SeedHighScores();
     }
 
 private slots:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
-        scores_ = Open();
+        scores_ = tables::Open(File());
         scores_->SeedHighScores();
         questions_.emplace();
     }
@@ -105,12 +98,17 @@ private slots:
         frmHighScores window(nullptr, *scores_, false, 40);
         ShowAndActivate(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Brightmoose Derudirodozir High Scores"));
+        // 5205 x 4845 twips below the menu, centred on the screen.
+        QCOMPARE(window.width(), 347);
+        QCOMPARE(window.findChild<QWidget*>("client")->height(), 323);
+        const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!Control<QLabel>(window, "lblPlayer")->isVisible());
         QVERIFY(!Control<QLineEdit>(window, "txtPlayer")->isVisible());
         QCOMPARE(ButtonStates(window), QStringLiteral("btnClear+ btnSave~ btnOK+* mnuClear+"));
 
-        QCOMPARE(Column(window, 0), tables::Scores(tables::Defaults()));
-        QCOMPARE(Column(window, 1), tables::Names(tables::Defaults()));
+        QCOMPARE(Column(window, 0), tables::Scores(bmd::DefaultHighScoreTable()));
+        QCOMPARE(Column(window, 1), tables::Names(bmd::DefaultHighScoreTable()));
         auto* grid = Control<QTableWidget>(window, "fgHighScores");
         QCOMPARE(grid->item(0, 0)->text() + grid->item(0, 1)->text(), QStringLiteral("ScorePlayer"));
         QVERIFY(grid->item(0, 1)->font().bold());
@@ -123,7 +121,10 @@ private slots:
         };
         QCOMPARE(colourAt(0, 0), QColor(0, 192, 0));
         QCOMPARE(colourAt(1, 0), QColor(Qt::white));
-        QCOMPARE(colourAt(2, 0), QColor(0, 255, 0));
+        for (int row = 2; row <= 10; row += 2) {
+            QCOMPARE(colourAt(row, 0), QColor(0, 255, 0));
+            QCOMPARE(colourAt(row - 1, 0), QColor(Qt::white));
+        }
         QCOMPARE(colourAt(10, 5), QColor(0, 128, 0));
 
         // Enter presses OK, even with the focus on Clear.
@@ -151,7 +152,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, nextStart);
         const HighScoreTable stored = tables::Make({"40", "50", "50", "60"});
-        scores_->StoredTable = stored;
+        Stored(stored);
         {
             frmHighScores window(nullptr, *scores_, true, 50);
             ShowAndActivate(window);
@@ -161,7 +162,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), name);
             QVERIFY(Control<QLabel>(window, "lblPlayer")->isVisible());
             QCOMPARE(ButtonStates(window), QStringLiteral("btnClear- btnSave+* btnOK- mnuClear-"));
-            QCOMPARE(scores_->StoredTable, stored);
+            QCOMPARE(scores_->StoredTable(), stored);
 
             QTest::keyClicks(name, typed);
             QTest::keyClick(name, Qt::Key_Return);
@@ -178,7 +179,7 @@ private slots:
             saved.At(position).Name = "Player " + std::to_string(position - 1);
         }
         saved.At(4).Name = shown.toStdString();
-        QCOMPARE(scores_->StoredTable, saved);
+        QCOMPARE(scores_->StoredTable(), saved);
 
         // The next opening from the menu shows the saved table, placed once.
         frmHighScores view(nullptr, *scores_, false, 50);
@@ -186,7 +187,7 @@ private slots:
         QCOMPARE(Column(view, 0), tables::Scores(saved));
 
         saved.At(4).Name = nextStart.toStdString();
-        QCOMPARE(NextRun(), saved);
+        QCOMPARE(tables::NextRun(File()), saved);
     }
 
     void clear_data()
@@ -202,7 +203,7 @@ private slots:
     {
         QFETCH(bool, fromMenu);
         QFETCH(bool, yes);
-        const HighScoreTable stored = tables::Make({"40", "50"});
+        const HighScoreTable stored = tables::Make({"40", "50", "55", "60", "65", "70", "75", "80", "85", "90"});
         Stored(stored);
         questions_->answer = yes ? bmd::ui::MessageAnswer::Yes : bmd::ui::MessageAnswer::No;
 
@@ -214,11 +215,11 @@ private slots:
             QTest::mouseClick(Control<QPushButton>(window, "btnClear"), Qt::LeftButton);
         }
         QCOMPARE(questions_->texts, QStringList{"Are you sure you want to clear the High Scores?"});
-        const HighScoreTable expected = yes ? tables::Defaults() : stored;
-        QCOMPARE(scores_->StoredTable, expected);
+        const HighScoreTable expected = yes ? bmd::DefaultHighScoreTable() : stored;
+        QCOMPARE(scores_->StoredTable(), expected);
         QCOMPARE(Column(window, 0), tables::Scores(expected));
         QCOMPARE(Column(window, 1), tables::Names(expected));
-        QCOMPARE(NextRun(), expected);
+        QCOMPARE(tables::NextRun(File()), expected);
         QVERIFY(window.isVisible());
     }
 
@@ -249,8 +250,8 @@ private slots:
             window.close();
             QVERIFY(!window.isVisible());
         }
-        QCOMPARE(scores_->StoredTable, stored);
-        QCOMPARE(NextRun(), stored);
+        QCOMPARE(scores_->StoredTable(), stored);
+        QCOMPARE(tables::NextRun(File()), stored);
     }
 };
 

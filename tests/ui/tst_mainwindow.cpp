@@ -1,32 +1,46 @@
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
 #include "ui/CardImage.h"
+#include "ui/CardTable.h"
 #include "ui/DeckSmall.h"
 #include "ui/frmBrightmooseConcentration.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace bmd;
 using namespace bmd::ui;
 
+// Also run on a screen scaled twice (QT_SCALE_FACTOR=2): the layout in
+// device-independent pixels stays as designed and the pictures stay sharp.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::optional<RecordedMessages> messages_;
 
     static QAction* Item(QWidget& window, const char* name) { return window.findChild<QAction*>(name); }
-    static void Click(frmBrightmooseConcentration& window, int index) { QTest::mouseClick(window.Card(index), Qt::LeftButton); }
+    static void Click(frmBrightmooseConcentration& window, int index)
+    {
+        QTest::mouseClick(window.Table()->Card(index), Qt::LeftButton);
+    }
+    static qint64 Shows(frmBrightmooseConcentration& window, int index)
+    {
+        return window.Table()->Card(index)->Picture().cacheKey();
+    }
 
 private slots:
     void init() { messages_.emplace(); }
     void cleanup() { messages_.reset(); }
 
-    // The window, and cards 0, 8, 9, 40 and 53 in the client area; resizing moves nothing.
+    // The window, cards 0, 8, 9, 40 and 53 and the panels; resizing moves
+    // no card, and only the web address panel takes the new width.
     void windowGeometry()
     {
         ScriptedRandom random(OrderedBoard());
@@ -41,74 +55,91 @@ private slots:
         QCOMPARE(window.statusBar()->height(), 25);
         QCOMPARE(window.statusBar()->geometry().bottom(), window.height() - 1);
         QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 128, 0));
-        QVERIFY(!window.Deck()->isVisible());
-        const std::pair<int, QPoint> places[] = {
-            {0, {8, 32}}, {8, {584, 32}}, {9, {8, 128}}, {40, {296, 416}}, {53, {584, 512}}};
-        for (int resized = 0; resized < 2; ++resized) {
+        QVERIFY(!window.Table()->Deck()->isVisible());
+        const std::pair<int, QPoint> places[] = {{0, {8, 32}}, {8, {584, 32}}, {9, {8, 128}}, {40, {296, 416}}, {53, {584, 512}}};
+        QList<int> addressWidths;
+        for (const int width : {654, 900}) {
+            window.resize(width, 800);
+            QCoreApplication::processEvents();
             for (const auto& [index, place] : places) {
                 QCOMPARE(window.CardPositionInClientArea(index), place);
-                QCOMPARE(window.Card(index)->size(), QSize(61, 89));
+                QCOMPARE(window.Table()->Card(index)->size(), QSize(61, 89));
             }
-            window.resize(900, 800);
-            QCoreApplication::processEvents();
+            const QList<int> fixed{40, 47, 81, 33, 107, 33};
+            QList<int> widths;
+            for (const int panel : {1, 2, 4, 5, 6, 7}) {
+                widths << window.StatusPanel(panel)->width();
+            }
+            QCOMPARE(widths, fixed);
+            addressWidths << window.StatusPanel(3)->width();
         }
+        QVERIFY(addressWidths[0] >= 67);
+        QCOMPARE(addressWidths[1] - addressWidths[0], 900 - 654);
+        const QPixmap& face = window.Table()->Deck()->FacePicture(0);
+        QCOMPARE(face.devicePixelRatio(), qApp->devicePixelRatio() >= 1.5 ? 2.0 : 1.0);
+        QCOMPARE(face.deviceIndependentSize().toSize(), QSize(61, 89));
     }
 
-    void statusPanels()
+    // The counters, the turned pictures and Save Game, as a turn goes.
+    void aTurnAsThePlayerSeesIt()
     {
         ScriptedRandom random(OrderedBoard());
         frmBrightmooseConcentration window(&random);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QStringList dealt{"Tries", "0", "http://www.brightmoose.example/", "Matches Made",
-                                "0", "Matches Remaining", "27"};
+        const QStringList dealt{"Tries", "0", "http://www.brightmoose.example/", "Matches Made", "0", "Matches Remaining", "27"};
         for (int panel = 1; panel <= 7; ++panel) {
             QCOMPARE(window.StatusPanel(panel)->text(), dealt[panel - 1]);
         }
-        QCOMPARE(window.StatusPanel(1)->width(), 40);
-        QCOMPARE(window.StatusPanel(6)->width(), 107);
-        QVERIFY(window.StatusPanel(3)->width() >= 67);
-
-        const DeckSmall& deck = *window.Deck();
-        QCOMPARE(window.Card(0)->Picture().cacheKey(), deck.FacePicture(59).cacheKey());
+        const DeckSmall& deck = *window.Table()->Deck();
+        QCOMPARE(Shows(window, 0), deck.FacePicture(59).cacheKey());
         Click(window, 0);
-        QCOMPARE(window.Card(0)->Picture().cacheKey(), deck.FacePicture(0).cacheKey());
+        QCOMPARE(Shows(window, 0), deck.FacePicture(0).cacheKey());
         QVERIFY(!Item(window, "mnuSaveGame")->isEnabled());
-        QVERIFY(!Item(window, "Toolbar1_SaveGame")->isEnabled());
+        QVERIFY(!window.Toolbar()->widgetForAction(Item(window, "mnuSaveGame"))->isEnabled());
         Click(window, 26);
+        QCOMPARE(Shows(window, 26), deck.FacePicture(26).cacheKey());
         QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("1"));
-        QVERIFY(Item(window, "mnuSaveGame")->isEnabled());
-        QVERIFY(Item(window, "Toolbar1_SaveGame")->isEnabled());
+        QVERIFY(window.Toolbar()->widgetForAction(Item(window, "mnuSaveGame"))->isEnabled());
         QVERIFY(window.TurnTimer().isActive());
         QCOMPARE(window.TurnTimer().interval(), 750);
-        QTRY_VERIFY_WITH_TIMEOUT(window.Card(0)->isHidden(), 3000);
-        QVERIFY(window.Card(26)->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(window.Table()->Card(0)->isHidden(), 3000);
+        QVERIFY(window.Table()->Card(26)->isHidden());
         QCOMPARE(window.StatusPanel(5)->text(), QStringLiteral("1"));
         QCOMPARE(window.StatusPanel(7)->text(), QStringLiteral("26"));
+        Click(window, 1);
+        Click(window, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(Shows(window, 1), deck.FacePicture(59).cacheKey(), 3000);
+        QCOMPARE(Shows(window, 2), deck.FacePicture(59).cacheKey());
     }
 
+    // Seven places: the five commands and two separators; the first three
+    // show their names as tool tips, High Scores and Help none.
     void toolbar()
     {
         ScriptedRandom random(OrderedBoard());
         frmBrightmooseConcentration window(&random);
-        const QList<QAction*> actions = window.Toolbar()->actions();
-        QCOMPARE(actions.size(), 7);
-        const QStringList keys{"NewGame", "OpenGame", "SaveGame", "", "HighScores", "", "Help"};
-        const QStringList tips{"New Game", "Open Game", "Save Game", "", "", "", ""};
-        for (int i = 0; i < 7; ++i) {
-            QCOMPARE(actions[i]->isSeparator(), keys[i].isEmpty());
-            QCOMPARE(actions[i]->data().toString(), keys[i]);
-            QCOMPARE(actions[i]->toolTip(), tips[i]);
-        }
-        QCOMPARE(window.Toolbar()->widgetForAction(actions[0])->size(), QSize(23, 22));
-
-        // A separator has no key and runs nothing; New Game deals again.
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QList<QAction*> actions = window.Toolbar()->actions();
+        QCOMPARE(actions.size(), 7);
+        const QStringList names{"mnuNewGame", "mnuOpenGame", "mnuSaveGame", "", "mnuHighScores", "", "Toolbar1_Help"};
+        const QStringList tips{"New Game", "Open Game", "Save Game", "", "", "", ""};
+        for (int i = 0; i < actions.size(); ++i) {
+            QCOMPARE(actions[i]->isSeparator(), names[i].isEmpty());
+            QCOMPARE(actions[i]->objectName(), names[i]);
+            QWidget* button = window.Toolbar()->widgetForAction(actions[i]);
+            if (!names[i].isEmpty()) {
+                QCOMPARE(button->size(), QSize(23, 22));
+                QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(button, &hover);
+                QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tips[i]);
+                QToolTip::hideText();
+                QTRY_VERIFY(!QToolTip::isVisible());
+            }
+        }
         Click(window, 0);
-        window.Toolbar1_ButtonClick(QString());
-        QCOMPARE(window.GameLogic().State().FirstCardUp, std::int16_t(1));
-        actions[0]->trigger();
+        QTest::mouseClick(window.Toolbar()->widgetForAction(actions[0]), Qt::LeftButton);
         QCOMPARE(window.GameLogic().State().FirstCardUp, std::int16_t(0));
         QCOMPARE(random.reseeds, 2);
     }

@@ -1,0 +1,62 @@
+#include "ui/StatusPanels.h"
+
+#include "cards/CardFaces.h"
+#include "common/WindowStyle.h"
+#include "shell/HyperJump.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace bmd::ui {
+
+namespace {
+
+struct PanelDesign {
+    const char* text; // nullptr: the web address
+    int widthTwips;
+    bool stretches;
+};
+
+constexpr std::array<PanelDesign, StatusPanels::kCount> kPanels{{
+    {"Tries", 600, false},
+    {"", 700, false},
+    {nullptr, 1000, true},
+    {"Matches Made", 1210, false},
+    {"", 500, false},
+    {"Matches Remaining", 1600, false},
+    {"", 500, false},
+}};
+
+constexpr int kTriesPanel = 2;
+constexpr int kMatchesMadePanel = 5;
+constexpr int kMatchesRemainingPanel = 7;
+
+} // namespace
+
+StatusPanels::StatusPanels(QStatusBar* statusBar)
+{
+    for (std::size_t i = 0; i < kPanels.size(); ++i) {
+        const PanelDesign& design = kPanels[i];
+        auto* label = new QLabel(design.text != nullptr ? QString::fromLatin1(design.text) : shell::kMakerWebAddress,
+                                 statusBar);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setIndent(3);
+        if (design.stretches) {
+            label->setMinimumWidth(Px(design.widthTwips));
+        } else {
+            label->setFixedWidth(Px(design.widthTwips));
+        }
+        statusBar->addPermanentWidget(label, design.stretches ? 1 : 0);
+        panels_[i] = label;
+    }
+}
+
+void StatusPanels::ShowCounters(std::int16_t tries, std::int16_t matchesMade)
+{
+    Panel(kTriesPanel)->setText(QString::number(tries));
+    Panel(kMatchesMadePanel)->setText(QString::number(matchesMade));
+    Panel(kMatchesRemainingPanel)->setText(QString::number(kPairCount - matchesMade));
+}
+
+} // namespace bmd::ui
