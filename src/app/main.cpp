@@ -21,8 +21,8 @@ int main(int argc, char* argv[])
         QStringLiteral("A memory card game: find the 27 pairs among 54 cards in as few tries as you can."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A saved game (.bcx) to open."), QStringLiteral("[file]"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved game (.bcx) to open."),
+                                 QStringLiteral("[file]"));
     parser.process(app);
 
     bmd::RouteCoreWarnings();

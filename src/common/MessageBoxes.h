@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -20,8 +21,7 @@ struct MessageRequest {
 };
 using MessageHandler = std::function<MessageAnswer(const MessageRequest&)>;
 
-MessageAnswer ShowMessage(QWidget* parent, const QString& text,
-                          MessageButtons buttons = MessageButtons::Ok);
+MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons = MessageButtons::Ok);
 
 // Installs a replacement for the real boxes (an empty handler restores them).
 void SetMessageHandlerForTesting(MessageHandler handler);

@@ -27,8 +27,7 @@ QFont GameFont(double pointSize, bool bold)
     return font;
 }
 
-QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize,
-                        bool bold)
+QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize, bool bold)
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));

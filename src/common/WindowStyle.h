@@ -16,7 +16,10 @@ inline const QString kApplicationTitle = QStringLiteral("Brightmoose Derudirodoz
 inline const QColor kTableGreen{0, 128, 0};
 
 // Twips are the design unit of the window layouts: 15 to a pixel at 96 dpi.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
+constexpr int Px(int twips)
+{
+    return (twips + 7) / 15;
+}
 
 // "Comic Sans MS" at the given point size; Comic Neue stands in where the
 // family is missing (see InstallFontSubstitutes).
@@ -27,8 +30,7 @@ void InstallFontSubstitutes();
 
 // A label of the window designs: placed in twips, centred text in the game
 // font on a transparent ground.
-QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize,
-                        bool bold);
+QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize, bool bold);
 
 // Green background, game font and program icon for a top-level window.
 void ApplyWindowStyle(QWidget* window);

@@ -21,7 +21,9 @@ std::int16_t DrawFace(double r)
     return static_cast<std::int16_t>(RoundHalfEven(r * 53.0 + 1.0));
 }
 
-Game::Game(GameWindow& window, RandomSource& random) : window_(window), random_(random) {}
+Game::Game(GameWindow& window, RandomSource& random) : window_(window), random_(random)
+{
+}
 
 void Game::NewGame()
 {

@@ -71,13 +71,12 @@ SavedGameStatus ValidateSavedGame(const SavedGame& game)
     for (int position = 0; position < kCardCount; ++position) {
         const int face = game.CardFace[position];
         if (face < 1 || face > kCardCount) {
-            return Rejected("Position " + std::to_string(position) + " holds face "
-                            + std::to_string(face) + "; cards are numbered 1 to 54");
+            return Rejected("Position " + std::to_string(position) + " holds face " + std::to_string(face)
+                            + "; cards are numbered 1 to 54");
         }
         if (positionOf[face] >= 0) {
             return Rejected("Face " + std::to_string(face) + " is dealt twice (positions "
-                            + std::to_string(positionOf[face]) + " and "
-                            + std::to_string(position) + ")");
+                            + std::to_string(positionOf[face]) + " and " + std::to_string(position) + ")");
         }
         positionOf[face] = position;
     }
@@ -92,24 +91,20 @@ SavedGameStatus ValidateSavedGame(const SavedGame& game)
         const std::int16_t partner = PartnerFace(game.CardFace[position]);
         const int partnerPosition = positionOf[partner];
         if (game.OnBoard[partnerPosition] != kCardFound) {
-            return Rejected("Face " + std::to_string(game.CardFace[position])
-                            + " at position " + std::to_string(position)
-                            + " was found, but its partner, face " + std::to_string(partner)
-                            + " at position " + std::to_string(partnerPosition)
-                            + ", is still on the board");
+            return Rejected("Face " + std::to_string(game.CardFace[position]) + " at position "
+                            + std::to_string(position) + " was found, but its partner, face " + std::to_string(partner)
+                            + " at position " + std::to_string(partnerPosition) + ", is still on the board");
         }
     }
 
     const int pairsFound = cardsFound / 2; // whole pairs only, checked above
     if (game.MatchesMade != pairsFound) {
-        return Rejected("The matches made (" + std::to_string(game.MatchesMade)
-                        + ") do not agree with the " + std::to_string(pairsFound)
-                        + " pairs off the board");
+        return Rejected("The matches made (" + std::to_string(game.MatchesMade) + ") do not agree with the "
+                        + std::to_string(pairsFound) + " pairs off the board");
     }
     // MatchesMade is at least 0 here, so this also turns away negative Tries.
     if (game.Tries < game.MatchesMade) {
-        return Rejected("The tries (" + std::to_string(game.Tries)
-                        + ") are fewer than the matches made ("
+        return Rejected("The tries (" + std::to_string(game.Tries) + ") are fewer than the matches made ("
                         + std::to_string(game.MatchesMade) + ")");
     }
     return {};

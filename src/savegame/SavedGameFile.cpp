@@ -50,8 +50,7 @@ private:
 // target itself; mkstemp's 0600 would make every new saved game private.
 int CreateUniqueFile(const fs::path& folder, std::string& createdPath)
 {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::mt19937 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -192,8 +191,7 @@ SavedGameReadResult ReadRecord(const fs::path& path)
     const std::optional<SavedGame> game = DecodeSavedGame(std::span(bytes.data(), got));
     if (!game) {
         result.status = {SavedGameError::TooShort,
-                         "The file is " + std::to_string(got)
-                             + " bytes long; a saved game has at least 220"};
+                         "The file is " + std::to_string(got) + " bytes long; a saved game has at least 220"};
         return result;
     }
     result.status = ValidateSavedGame(*game);

@@ -61,7 +61,8 @@ void WriteRegistryValue(RegistryStore& store, std::uint32_t root, const std::str
         number = *held;
     } else if (const auto parsed = ParseNumber(std::get<std::string>(value))) {
         const double rounded = RoundHalfEven(*parsed);
-        if (rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()) {
+        if (rounded >= std::numeric_limits<std::int32_t>::min()
+            && rounded <= std::numeric_limits<std::int32_t>::max()) {
             number = static_cast<std::int32_t>(rounded);
         }
         // Otherwise the number cannot be held in 32 bits: it is kept as its text.

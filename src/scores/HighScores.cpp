@@ -21,7 +21,9 @@ std::string ScoreValueName(std::int16_t position)
 
 } // namespace
 
-HighScores::HighScores(std::unique_ptr<RegistryStore> store) : store_(std::move(store)) {}
+HighScores::HighScores(std::unique_ptr<RegistryStore> store) : store_(std::move(store))
+{
+}
 
 void HighScores::SeedHighScores()
 {

@@ -47,8 +47,8 @@ public:
     virtual RegistryResult QueryValueData(RegistryKey key, const std::string& name, void* buffer,
                                           std::uint32_t& size) = 0;
     // Creates or replaces a value.
-    virtual RegistryResult SetValue(RegistryKey key, const std::string& name, std::uint32_t type,
-                                    const void* data, std::uint32_t size) = 0;
+    virtual RegistryResult SetValue(RegistryKey key, const std::string& name, std::uint32_t type, const void* data,
+                                    std::uint32_t size) = 0;
     virtual RegistryResult CloseKey(RegistryKey key) = 0;
 
     // Writes between BeginBatch and EndBatch reach the store together or not

@@ -45,7 +45,8 @@ std::string Statement::ColumnText(int column) const
 {
     const auto* text = sqlite3_column_text(handle_.get(), column);
     const int size = sqlite3_column_bytes(handle_.get(), column);
-    return text != nullptr ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size)) : std::string();
+    return text != nullptr ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size))
+                           : std::string();
 }
 
 const void* Statement::ColumnBlob(int column) const

@@ -41,8 +41,7 @@ public:
     RegistryResult CreateKey(std::uint32_t root, const std::string& path, RegistryKey& key) override;
     RegistryResult QueryValueInfo(RegistryKey key, const std::string& name, std::uint32_t& type,
                                   std::uint32_t& size) override;
-    RegistryResult QueryValueData(RegistryKey key, const std::string& name, void* buffer,
-                                  std::uint32_t& size) override;
+    RegistryResult QueryValueData(RegistryKey key, const std::string& name, void* buffer, std::uint32_t& size) override;
     RegistryResult SetValue(RegistryKey key, const std::string& name, std::uint32_t type, const void* data,
                             std::uint32_t size) override;
     RegistryResult CloseKey(RegistryKey key) override;

@@ -255,11 +255,10 @@ void HelpWindow::ShowPage(const QUrl& url)
     }
     if (engine_->fileData(url.adjusted(QUrl::RemoveFragment)).isEmpty()) {
         shownUrl_.clear();
-        page_->setHtml(PageHtml(
-            QStringLiteral("Page not found"),
-            QStringLiteral("<p>The help has no page named <b>%1</b>.</p>"
-                           "<p>Choose a page from the contents or the index on the left.</p>")
-                .arg(url.fileName().toHtmlEscaped())));
+        page_->setHtml(PageHtml(QStringLiteral("Page not found"),
+                                QStringLiteral("<p>The help has no page named <b>%1</b>.</p>"
+                                               "<p>Choose a page from the contents or the index on the left.</p>")
+                                    .arg(url.fileName().toHtmlEscaped())));
         return;
     }
     shownUrl_ = url;
@@ -278,16 +277,16 @@ void HelpWindow::ShowNotInstalledPage()
     QString body;
     if (!helpFile_.isEmpty()) {
         body = QStringLiteral("<p>The help file <b>%1</b> could not be opened.</p><p>%2</p>")
-                   .arg(QDir::toNativeSeparators(helpFile_).toHtmlEscaped(),
-                        loadError_.toHtmlEscaped());
+                   .arg(QDir::toNativeSeparators(helpFile_).toHtmlEscaped(), loadError_.toHtmlEscaped());
     } else {
         QString places;
         for (const QString& candidate : candidates_) {
             places += QStringLiteral("<li>%1</li>")
                           .arg(QDir::toNativeSeparators(QDir::cleanPath(candidate)).toHtmlEscaped());
         }
-        body = QStringLiteral("<p>The help pages of Brightmoose Derudirodozir are not installed.</p>"
-                              "<p>The game looked for the help file here:</p><ul>%1</ul>")
+        body = QStringLiteral(
+                   "<p>The help pages of Brightmoose Derudirodozir are not installed.</p>"
+                   "<p>The game looked for the help file here:</p><ul>%1</ul>")
                    .arg(places);
     }
     body += QStringLiteral("<p>The game itself works as usual.</p>");

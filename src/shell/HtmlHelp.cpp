@@ -25,8 +25,8 @@ QPointer<HelpWindow>& Window()
 HelpWindow* EnsureHelpWindow()
 {
     if (!Window()) {
-        const QString folder =
-            FolderForTesting().isEmpty() ? QCoreApplication::applicationDirPath() : FolderForTesting();
+        const QString folder = FolderForTesting().isEmpty() ? QCoreApplication::applicationDirPath()
+                                                            : FolderForTesting();
         // No parent: the help window outlives whichever game window opened it.
         Window() = new HelpWindow(HelpFileCandidates(folder));
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, Window(), [] { DestroyHelpWindow(); });

@@ -57,8 +57,7 @@ void CardImage::mousePressEvent(QMouseEvent* event)
 
 void CardImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) {
         emit Clicked(index_);

@@ -20,8 +20,7 @@ GameSession::~GameSession() = default;
 
 QString GameSession::DefaultStoreFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/registry.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/registry.sqlite");
 }
 
 void GameSession::Start(int year)
@@ -36,8 +35,8 @@ void GameSession::Start(int year)
 void GameSession::BuildMainWindow()
 {
     if (!mainWindow_) {
-        mainWindow_ = std::make_unique<frmBrightmooseConcentration>(
-            nullptr, nullptr, frmBrightmooseConcentration::Loading::Later);
+        mainWindow_ = std::make_unique<frmBrightmooseConcentration>(nullptr, nullptr,
+                                                                    frmBrightmooseConcentration::Loading::Later);
         mainWindow_->SetHighScores(highScores_.get());
         // The native window and the layout too, so that showing only maps it.
         mainWindow_->winId();
@@ -47,8 +46,8 @@ void GameSession::BuildMainWindow()
 
 void GameSession::SeedHighScores()
 {
-    highScores_ = std::make_unique<HighScores>(std::make_unique<SqliteRegistryStore>(
-        std::filesystem::path(QFile::encodeName(storeFile_).toStdString())));
+    highScores_ = std::make_unique<HighScores>(
+        std::make_unique<SqliteRegistryStore>(std::filesystem::path(QFile::encodeName(storeFile_).toStdString())));
     highScores_->SeedHighScores();
 }
 

@@ -16,8 +16,7 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Brightmoose Derudirodozir"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ApplyWindowStyle(this);
     setFixedSize(Px(7200), Px(4875));
 
@@ -28,9 +27,10 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
 
     AddCentredLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);
     AddCentredLabel(this, QStringLiteral("Derudirodozir"), {3240, 720, 3915, 720}, 24, true);
-    AddCentredLabel(this, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3240, 1560, 3885, 345}, 9.75, true);
-    lblCopyright = AddCentredLabel(this, QString::fromStdString(CopyrightNotice(year)),
-                            {840, 3960, 3855, 345}, 8.25, false);
+    AddCentredLabel(this, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3240, 1560, 3885, 345}, 9.75,
+                    true);
+    lblCopyright = AddCentredLabel(this, QString::fromStdString(CopyrightNotice(year)), {840, 3960, 3855, 345}, 8.25,
+                                   false);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -29,8 +29,8 @@ class frmBrightmooseConcentration : public QMainWindow, public GameWindow {
     Q_OBJECT
 
 public:
-    static constexpr int kClientWidth = 654;   // 9810 twips
-    static constexpr int kClientHeight = 634;  // 9510 twips
+    static constexpr int kClientWidth = 654;  // 9810 twips
+    static constexpr int kClientHeight = 634; // 9510 twips
     static constexpr int kToolbarHeight = 28;
     static constexpr int kStatusBarHeight = 25;
     static constexpr int kTurnPauseMs = 750;

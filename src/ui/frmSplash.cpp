@@ -14,10 +14,9 @@
 
 namespace bmd::ui {
 
-frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow,
-                     int year)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
-      seedHighScores_(std::move(seedHighScores)), loadMainWindow_(std::move(loadMainWindow))
+frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow, int year)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), seedHighScores_(std::move(seedHighScores)),
+      loadMainWindow_(std::move(loadMainWindow))
 {
     // The two seconds run from the creation of the window, as a timer that
     // is enabled from the start does; the load below counts within them.
@@ -47,10 +46,11 @@ frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()>
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
     AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
         ->setObjectName(QStringLiteral("lblProductName"));
-    AddCentredLabel(Frame1, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3360, 2760, 3795, 345}, 12, true)
+    AddCentredLabel(Frame1, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3360, 2760, 3795, 345}, 12,
+                    true)
         ->setObjectName(QStringLiteral("lblVersion"));
-    lblCopyright = AddCentredLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)),
-                            {3360, 3480, 3735, 255}, 8.25, false);
+    lblCopyright = AddCentredLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)), {3360, 3480, 3735, 255}, 8.25,
+                                   false);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
 
     // Nothing on the splash takes the focus, so every key reaches the window.
@@ -112,8 +112,8 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 {
     // Only the frame's own surface counts; a click on a label or the logo
     // reaches the frame too, but lands on one of its children.
-    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease &&
-        Frame1->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr) {
+    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease
+        && Frame1->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr) {
         Timer1_Timer();
         return true;
     }

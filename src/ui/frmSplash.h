@@ -21,8 +21,7 @@ public:
 
     // seedHighScores runs while the splash loads, before it is shown;
     // loadMainWindow loads and shows the main window at the hand-over.
-    frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow,
-              int year);
+    frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow, int year);
 
     QLabel* CopyrightLabel() const { return lblCopyright; }
     QFrame* Frame() const { return Frame1; }

@@ -56,9 +56,8 @@ private slots:
         Game game(window, random);
         game.NewGame();
         const std::array<std::int16_t, kCardCount> board{
-            47, 1,  9,  27, 31, 12, 51, 3,  16, 24, 43, 21, 13, 35, 39, 10, 11, 38,
-            15, 26, 14, 40, 8,  32, 37, 29, 17, 22, 44, 50, 41, 6,  36, 46, 25, 7,
-            20, 23, 49, 2,  4,  33, 34, 28, 54, 5,  30, 45, 53, 18, 19, 42, 48, 52};
+            47, 1,  9,  27, 31, 12, 51, 3,  16, 24, 43, 21, 13, 35, 39, 10, 11, 38, 15, 26, 14, 40, 8,  32, 37, 29, 17,
+            22, 44, 50, 41, 6,  36, 46, 25, 7,  20, 23, 49, 2,  4,  33, 34, 28, 54, 5,  30, 45, 53, 18, 19, 42, 48, 52};
         QCOMPARE(game.State().CardFace, board);
     }
 
@@ -117,8 +116,16 @@ private slots:
     {
         QTest::addColumn<int>("face");
         QTest::addColumn<int>("key");
-        for (const auto& [face, key] : {std::pair{1, 1}, {13, 13}, {14, 14}, {26, 26}, {27, 1}, {39, 13}, {40, 14},
-                                        {52, 26}, {53, 53}, {54, 53}}) {
+        for (const auto& [face, key] : {std::pair{1, 1},
+                                        {13, 13},
+                                        {14, 14},
+                                        {26, 26},
+                                        {27, 1},
+                                        {39, 13},
+                                        {40, 14},
+                                        {52, 26},
+                                        {53, 53},
+                                        {54, 53}}) {
             QTest::addRow("face %d", face) << face << key;
         }
     }
@@ -147,11 +154,13 @@ private slots:
             "up 0 first 0 clicks 2 tries 1 matches 0, 2 up 54 on, save on timer on");
         row("same card twice then another", "c0 c0 c13",
             "up 0 first 0 clicks 2 tries 1 matches 0, 2 up 54 on, save on timer on");
-        row("third click ignored", "c0 c13 c5", "up 0 first 0 clicks 3 tries 1 matches 0, 2 up 54 on, save on timer on");
+        row("third click ignored", "c0 c13 c5",
+            "up 0 first 0 clicks 3 tries 1 matches 0, 2 up 54 on, save on timer on");
         row("no pair turns back", "c0 c13 t", "up 0 first 0 clicks 0 tries 1 matches 0, 0 up 54 on, save on timer off");
         row("other colour same rank is no pair", "c25 c26 t",
             "up 0 first 25 clicks 0 tries 1 matches 0, 0 up 54 on, save on timer off");
-        row("pair leaves the table", "c0 c26 t", "up 0 first 0 clicks 0 tries 1 matches 1, 0 up 52 on, save on timer off");
+        row("pair leaves the table", "c0 c26 t",
+            "up 0 first 0 clicks 0 tries 1 matches 1, 0 up 52 on, save on timer off");
         row("jokers pair", "c53 c52 t", "up 0 first 53 clicks 0 tries 1 matches 1, 0 up 52 on, save on timer off");
         row("found card takes no click", "c0 c26 t c0",
             "up 0 first 0 clicks 0 tries 1 matches 1, 0 up 52 on, save on timer off");
@@ -159,9 +168,12 @@ private slots:
             "up 0 first 0 clicks 0 tries 0 matches 0, 0 up 54 on, save on timer off");
         row("stray tick resolves nothing", "c0 c26 t t c1",
             "up 1 first 1 clicks 1 tries 1 matches 1, 1 up 52 on, save off timer off");
-        row("new turn after resolution", "c0 c13 t c1", "up 1 first 1 clicks 1 tries 1 matches 0, 1 up 54 on, save off timer off");
-        row("deal drops a pending turn", "c0 c26 n t", "up 0 first 0 clicks 0 tries 0 matches 0, 0 up 54 on, save on timer off");
-        row("deal during one card up", "c5 n", "up 0 first 0 clicks 0 tries 0 matches 0, 0 up 54 on, save on timer off");
+        row("new turn after resolution", "c0 c13 t c1",
+            "up 1 first 1 clicks 1 tries 1 matches 0, 1 up 54 on, save off timer off");
+        row("deal drops a pending turn", "c0 c26 n t",
+            "up 0 first 0 clicks 0 tries 0 matches 0, 0 up 54 on, save on timer off");
+        row("deal during one card up", "c5 n",
+            "up 0 first 0 clicks 0 tries 0 matches 0, 0 up 54 on, save on timer off");
         row("deal after a pair starts the counts again", "c0 c26 t c1 c2 t n",
             "up 0 first 0 clicks 0 tries 0 matches 0, 0 up 54 on, save on timer off");
     }

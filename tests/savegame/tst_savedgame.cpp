@@ -57,7 +57,8 @@ private slots:
         QTest::addColumn<bool>("accepted");
         const QByteArray mid = samples::Bytes(samples::MidGame());
         const auto onBoardAs = [](std::int16_t value) {
-            return Changed([value](SavedGame& g) { std::replace(g.OnBoard.begin(), g.OnBoard.end(), kCardOnBoard, value); });
+            return Changed(
+                [value](SavedGame& g) { std::replace(g.OnBoard.begin(), g.OnBoard.end(), kCardOnBoard, value); });
         };
         QTest::newRow("mid game") << mid << true;
         QTest::newRow("fresh deal") << samples::Bytes(samples::Dealt(7)) << true;

@@ -115,8 +115,10 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // "<none>": no file, "<folder>": a folder
         QTest::addColumn<SavedGameError>("error");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << QByteArray("<none>") << SavedGameError::CannotRead << QString::fromLatin1(std::strerror(ENOENT));
-        QTest::newRow("folder") << QByteArray("<folder>") << SavedGameError::CannotRead << QString::fromLatin1(std::strerror(EISDIR));
+        QTest::newRow("missing") << QByteArray("<none>") << SavedGameError::CannotRead
+                                 << QString::fromLatin1(std::strerror(ENOENT));
+        QTest::newRow("folder") << QByteArray("<folder>") << SavedGameError::CannotRead
+                                << QString::fromLatin1(std::strerror(EISDIR));
         QTest::newRow("219 bytes") << samples::Bytes(samples::MidGame()).left(219) << SavedGameError::TooShort
                                    << QStringLiteral("The file is 219 bytes long; a saved game has at least 220");
         QTest::newRow("no game") << QByteArray(640, '\0') << SavedGameError::NotASavedGame
@@ -157,8 +159,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("games") && QDir(folder).mkdir("sub"));
         const QString old = folder + "/game.bcx";
         QVERIFY(WriteBytes(old, samples::Bytes(samples::Dealt())));
-        const QString target = failure == "parent" ? old + "/game.bcx"
-                               : failure == "long" ? folder + "/" + QString(NAME_MAX + 1, 'g')
+        const QString target = failure == "parent"   ? old + "/game.bcx"
+                               : failure == "long"   ? folder + "/" + QString(NAME_MAX + 1, 'g')
                                : failure == "folder" ? folder + "/sub"
                                                      : old;
         const auto before = Snapshot(dir.path());

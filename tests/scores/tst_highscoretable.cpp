@@ -53,8 +53,8 @@ private slots:
         QCOMPARE(int(bmd::PlaceNewScore(table, std::int16_t(tries))), position);
         for (std::int16_t i = 1; i <= HighScoreTable::kPositions; ++i) {
             const HighScoreEntry expected = (position == 0 || i < position) ? before.At(i)
-                                            : i == position ? HighScoreEntry{"", std::to_string(tries)}
-                                                            : before.At(std::int16_t(i - 1));
+                                            : i == position                 ? HighScoreEntry{"", std::to_string(tries)}
+                                                                            : before.At(std::int16_t(i - 1));
             QCOMPARE(table.At(i), expected);
         }
     }
@@ -84,15 +84,21 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("score");
         QTest::addColumn<QString>("name");
-        QTest::newRow("nothing missing") << "" << "" << 1 << "11" << "Player 1";
-        QTest::newRow("only Score7 missing") << "DELETE FROM registry_values WHERE name = 'Score7'" << "Score7" << 7
-                                             << "99999" << "Player 7";
+        QTest::newRow("nothing missing") << ""
+                                         << "" << 1 << "11"
+                                         << "Player 1";
+        QTest::newRow("only Score7 missing") << "DELETE FROM registry_values WHERE name = 'Score7'"
+                                             << "Score7" << 7 << "99999"
+                                             << "Player 7";
         QTest::newRow("Player3 empty") << "UPDATE registry_values SET data = x'00' WHERE name = 'Player3'"
-                                       << "Player3" << 3 << "13" << "Anonymous";
+                                       << "Player3" << 3 << "13"
+                                       << "Anonymous";
         QTest::newRow("Score2 of another type") << "UPDATE registry_values SET type = 3 WHERE name = 'Score2'"
-                                                << "Score2" << 2 << "99999" << "Player 2";
+                                                << "Score2" << 2 << "99999"
+                                                << "Player 2";
         QTest::newRow("score that is no number is kept")
-            << "UPDATE registry_values SET type = 1, data = x'61626300' WHERE name = 'Score5'" << "" << 5 << "abc"
+            << "UPDATE registry_values SET type = 1, data = x'61626300' WHERE name = 'Score5'"
+            << "" << 5 << "abc"
             << "Player 5";
     }
     void seedingWritesOnlyWhatIsMissing()
@@ -123,11 +129,21 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("thisRun");
         QTest::addColumn<QString>("nextRun");
-        QTest::newRow("name") << "Player One" << "Player One" << "Player One";
-        QTest::newRow("empty") << "" << "Anonymous" << "Anonymous";
-        QTest::newRow("spaces around") << "  Player One  " << "  Player One  " << "Player One";
-        QTest::newRow("spaces only") << "   " << "   " << "Anonymous";
-        QTest::newRow("007") << "007" << "007" << "7";
+        QTest::newRow("name") << "Player One"
+                              << "Player One"
+                              << "Player One";
+        QTest::newRow("empty") << ""
+                               << "Anonymous"
+                               << "Anonymous";
+        QTest::newRow("spaces around") << "  Player One  "
+                                       << "  Player One  "
+                                       << "Player One";
+        QTest::newRow("spaces only") << "   "
+                                     << "   "
+                                     << "Anonymous";
+        QTest::newRow("007") << "007"
+                             << "007"
+                             << "7";
     }
     void saveNewScore()
     {

@@ -4,7 +4,6 @@
 #include "FileBytes.h"
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
-
 #include "scores/BrightmooseConcentrationModule.h"
 
 #include <QDir>
@@ -20,7 +19,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-bool IsOpen(HighScores& scores) { return static_cast<bmd::SqliteRegistryStore&>(scores.Store()).IsOpen(); }
+bool IsOpen(HighScores& scores)
+{
+    return static_cast<bmd::SqliteRegistryStore&>(scores.Store()).IsOpen();
+}
 
 // The table in the file, read without seeding anything.
 HighScoreTable TableInFile(const QString& file)
@@ -88,8 +90,9 @@ private slots:
         } else if (kind == QLatin1String("unrelated")) {
             QCOMPARE(probe::Database(file_).Execute("CREATE TABLE notes (text TEXT)"), SQLITE_OK);
         } else {
-            QVERIFY(WriteBytes(file_, kind == QLatin1String("empty") ? QByteArray()
-                                                                    : QByteArray("This is no database.\n").repeated(200)));
+            QVERIFY(WriteBytes(file_, kind == QLatin1String("empty")
+                                          ? QByteArray()
+                                          : QByteArray("This is no database.\n").repeated(200)));
             QVERIFY(kind != QLatin1String("again") || WriteBytes(file_ + ".damaged-1", "an older damaged store"));
         }
         const QByteArray found = ReadBytes(file_);
@@ -220,7 +223,8 @@ private slots:
                     QStringLiteral("%1 %2").arg(who).arg(round).toStdString(), round);
                 scores->SeedHighScores();
                 const QString first = QString::fromStdString(scores->StoredTable().At(1).Name);
-                const bool whole = scores->StoredTable() == RoundTable(first.section(' ', 0, 0), first.section(' ', 1, 1).toInt());
+                const bool whole = scores->StoredTable()
+                                   == RoundTable(first.section(' ', 0, 0), first.section(' ', 1, 1).toInt());
                 mixedTables += whole ? 0 : 1;
             }
         };

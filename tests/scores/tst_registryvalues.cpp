@@ -3,7 +3,6 @@
 
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
-
 #include "scores/BrightmooseConcentrationModule.h"
 #include "scores/SqliteRegistryStore.h"
 
@@ -18,11 +17,15 @@ const std::string kPath = "Software\\Test Maker\\Test Game";
 
 QByteArray Dword(std::uint32_t value)
 {
-    const char bytes[4] = {char(value & 0xFF), char((value >> 8) & 0xFF), char((value >> 16) & 0xFF), char(value >> 24)};
+    const char bytes[4] = {char(value & 0xFF), char((value >> 8) & 0xFF), char((value >> 16) & 0xFF),
+                           char(value >> 24)};
     return {bytes, 4};
 }
 
-QByteArray Sz(const QString& text) { return text.toUtf8() + QByteArray(1, '\0'); }
+QByteArray Sz(const QString& text)
+{
+    return text.toUtf8() + QByteArray(1, '\0');
+}
 
 } // namespace
 
@@ -71,8 +74,8 @@ private slots:
         QTest::newRow("inf is no number") << QVariant("inf") << 1 << Sz("inf") << "text:inf";
         QTest::newRow("nan is no number") << QVariant("nan") << 1 << Sz("nan") << "text:nan";
         QTest::newRow("smallest 32-bit") << QVariant("-2147483648") << 4 << Dword(0x80000000) << "number:-2147483648";
-        QTest::newRow("rounds past 32 bits") << QVariant("2147483647.5") << 1 << Sz("2147483647.5")
-                                             << "text:2147483647.5";
+        QTest::newRow("rounds past 32 bits")
+            << QVariant("2147483647.5") << 1 << Sz("2147483647.5") << "text:2147483647.5";
         QTest::newRow("beyond a double") << QVariant("1e999") << 1 << Sz("1e999") << "text:1e999";
         QTest::newRow("comma is no decimal point") << QVariant("4,5") << 1 << Sz("4,5") << "text:4,5";
         QTest::newRow("exponent without digits") << QVariant("1e") << 1 << Sz("1e") << "text:1e";
@@ -85,12 +88,13 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(int, type);
         QFETCH(QByteArray, bytes);
-        bmd::BrightmooseConcentrationModule::WriteRegistryValue(
-            *store_, bmd::kHkeyLocalMachine, kPath, "Value",
-            value.typeId() == QMetaType::Int ? RegistryValue(std::int32_t(value.toInt()))
-                                             : RegistryValue(value.toString().toStdString()));
+        bmd::BrightmooseConcentrationModule::WriteRegistryValue(*store_, bmd::kHkeyLocalMachine, kPath, "Value",
+                                                                value.typeId() == QMetaType::Int
+                                                                    ? RegistryValue(std::int32_t(value.toInt()))
+                                                                    : RegistryValue(value.toString().toStdString()));
         QCOMPARE(probe::Database(file_).Text("SELECT type || ' ' || hex(data) FROM registry_values"
-                                             " WHERE root = 2147483650 AND path = '" + kPath + "' AND name = 'Value'"),
+                                             " WHERE root = 2147483650 AND path = '"
+                                             + kPath + "' AND name = 'Value'"),
                  QStringLiteral("%1 %2").arg(type).arg(QString::fromLatin1(bytes.toHex().toUpper())));
         QTEST(Read(), "readsAs");
     }

@@ -54,7 +54,10 @@ class HelpTest : public QObject {
     QString namespace_;
     QStringList opened_;
 
-    QUrl PageUrl(const QString& page) const { return QUrl(QStringLiteral("qthelp://%1/help/%2").arg(namespace_, page)); }
+    QUrl PageUrl(const QString& page) const
+    {
+        return QUrl(QStringLiteral("qthelp://%1/help/%2").arg(namespace_, page));
+    }
 
 public slots:
     // Catches what the web commands hand to the desktop.
@@ -84,11 +87,21 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("title"); // the contents entry is the title or its start
         QTest::addColumn<QString>("keyword");
-        QTest::newRow("welcome") << "Welcome.htm" << "Welcome to Brightmoose Derudirodozir" << "welcome";
-        QTest::newRow("high scores") << "High_Scores.htm" << "High scores" << "high scores";
-        QTest::newRow("rules") << "How_to_Play.htm" << "How to play" << "jokers";
-        QTest::newRow("saving") << "Saving_and_Opening.htm" << "Saving and opening games" << ".bcx files";
-        QTest::newRow("keys") << "Keys.htm" << "Keys and shortcuts" << "F2";
+        QTest::newRow("welcome") << "Welcome.htm"
+                                 << "Welcome to Brightmoose Derudirodozir"
+                                 << "welcome";
+        QTest::newRow("high scores") << "High_Scores.htm"
+                                     << "High scores"
+                                     << "high scores";
+        QTest::newRow("rules") << "How_to_Play.htm"
+                               << "How to play"
+                               << "jokers";
+        QTest::newRow("saving") << "Saving_and_Opening.htm"
+                                << "Saving and opening games"
+                                << ".bcx files";
+        QTest::newRow("keys") << "Keys.htm"
+                              << "Keys and shortcuts"
+                              << "F2";
     }
     void builtFileHoldsPages()
     {
@@ -197,8 +210,8 @@ private slots:
         }
         QVERIFY(window->ShownUrl().isEmpty());
         const QString text = window->Page()->toPlainText();
-        for (const QString& part : {QStringLiteral("Help is not installed"), says,
-                                    QStringLiteral("Brightmoose Derudirodozir Help.qch")}) {
+        for (const QString& part :
+             {QStringLiteral("Help is not installed"), says, QStringLiteral("Brightmoose Derudirodozir Help.qch")}) {
             QVERIFY2(text.contains(part), qPrintable(text));
         }
 

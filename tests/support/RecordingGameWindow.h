@@ -39,7 +39,10 @@ public:
     }
     void ShowFace(int index, std::int16_t face) override { shown.at(std::size_t(index)) = face; }
     void ShowBack(int index) override { shown.at(std::size_t(index)) = bmd::kBackFace; }
-    void RemovePair(int first, int second) override { shown.at(std::size_t(first)) = shown.at(std::size_t(second)) = kGone; }
+    void RemovePair(int first, int second) override
+    {
+        shown.at(std::size_t(first)) = shown.at(std::size_t(second)) = kGone;
+    }
     void CountersChanged(std::int16_t newTries, std::int16_t newMatches) override
     {
         tries = newTries;
@@ -67,7 +70,10 @@ public:
     {
         return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone && s != bmd::kBackFace; }));
     }
-    int OnTableCount() const { return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone; })); }
+    int OnTableCount() const
+    {
+        return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone; }));
+    }
 };
 
 // Deals a chosen board: each draw is the number that yields the next face.

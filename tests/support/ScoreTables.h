@@ -40,8 +40,8 @@ inline QStringList Names(const bmd::HighScoreTable& table)
     return Field(table, &bmd::HighScoreEntry::Name);
 }
 
-inline std::unique_ptr<bmd::SqliteRegistryStore> OpenStore(const QString& file,
-                                                           std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
+inline std::unique_ptr<bmd::SqliteRegistryStore>
+OpenStore(const QString& file, std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
 {
     return std::make_unique<bmd::SqliteRegistryStore>(QFile::encodeName(file).toStdString(), busyTimeout);
 }
@@ -59,8 +59,8 @@ inline void Store(bmd::RegistryStore& store, const bmd::HighScoreTable& table)
     bmd::RegistryBatch batch(store);
     for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
         const auto write = [&](const char* value, const std::string& text) {
-            bmd::BrightmooseConcentrationModule::WriteRegistryValue(store, bmd::HighScores::kRoot, bmd::HighScores::kKeyPath,
-                                                                    value + std::to_string(position), text);
+            bmd::BrightmooseConcentrationModule::WriteRegistryValue(
+                store, bmd::HighScores::kRoot, bmd::HighScores::kKeyPath, value + std::to_string(position), text);
         };
         write("Player", table.At(position).Name);
         write("Score", table.At(position).Score);

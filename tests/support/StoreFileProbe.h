@@ -31,7 +31,8 @@ public:
         result = result == SQLITE_OK ? sqlite3_step(statement) : result;
         const QString text = result == SQLITE_ROW
                                  ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))
-                                 : result == SQLITE_DONE ? QString() : QStringLiteral("<error %1>").arg(result);
+                             : result == SQLITE_DONE ? QString()
+                                                     : QStringLiteral("<error %1>").arg(result);
         sqlite3_finalize(statement);
         return text;
     }
@@ -39,11 +40,12 @@ public:
     // From now on every value written is noted; Written() lists them in order.
     void LogWrites()
     {
-        Execute("CREATE TABLE written (name TEXT);"
-                "CREATE TRIGGER log_insert AFTER INSERT ON registry_values"
-                " BEGIN INSERT INTO written VALUES (new.name); END;"
-                "CREATE TRIGGER log_update AFTER UPDATE ON registry_values"
-                " BEGIN INSERT INTO written VALUES (new.name); END;");
+        Execute(
+            "CREATE TABLE written (name TEXT);"
+            "CREATE TRIGGER log_insert AFTER INSERT ON registry_values"
+            " BEGIN INSERT INTO written VALUES (new.name); END;"
+            "CREATE TRIGGER log_update AFTER UPDATE ON registry_values"
+            " BEGIN INSERT INTO written VALUES (new.name); END;");
     }
     QString Written() { return Text("SELECT group_concat(name, ' ') FROM (SELECT name FROM written ORDER BY rowid)"); }
 

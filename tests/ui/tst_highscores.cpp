@@ -102,7 +102,8 @@ private slots:
         QCOMPARE(window.width(), 347);
         QCOMPARE(window.findChild<QWidget*>("client")->height(), 323);
         const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!Control<QLabel>(window, "lblPlayer")->isVisible());
         QVERIFY(!Control<QLineEdit>(window, "txtPlayer")->isVisible());
         QCOMPARE(ButtonStates(window), QStringLiteral("btnClear+ btnSave~ btnOK+* mnuClear+"));
@@ -142,9 +143,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("nextStart");
-        QTest::newRow("empty") << "" << "Anonymous" << "Anonymous";
-        QTest::newRow("spaces around") << "  Player One  " << "  Player One  " << "Player One";
-        QTest::newRow("007") << "007" << "007" << "7";
+        QTest::newRow("empty") << ""
+                               << "Anonymous"
+                               << "Anonymous";
+        QTest::newRow("spaces around") << "  Player One  "
+                                       << "  Player One  "
+                                       << "Player One";
+        QTest::newRow("007") << "007"
+                             << "007"
+                             << "7";
     }
     void entryAndSave()
     {

@@ -56,7 +56,8 @@ private slots:
         QCOMPARE(window.statusBar()->geometry().bottom(), window.height() - 1);
         QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 128, 0));
         QVERIFY(!window.Table()->Deck()->isVisible());
-        const std::pair<int, QPoint> places[] = {{0, {8, 32}}, {8, {584, 32}}, {9, {8, 128}}, {40, {296, 416}}, {53, {584, 512}}};
+        const std::pair<int, QPoint> places[] = {
+            {0, {8, 32}}, {8, {584, 32}}, {9, {8, 128}}, {40, {296, 416}}, {53, {584, 512}}};
         QList<int> addressWidths;
         for (const int width : {654, 900}) {
             window.resize(width, 800);
@@ -87,7 +88,8 @@ private slots:
         frmBrightmooseConcentration window(&random);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QStringList dealt{"Tries", "0", "http://www.brightmoose.example/", "Matches Made", "0", "Matches Remaining", "27"};
+        const QStringList dealt{
+            "Tries", "0", "http://www.brightmoose.example/", "Matches Made", "0", "Matches Remaining", "27"};
         for (int panel = 1; panel <= 7; ++panel) {
             QCOMPARE(window.StatusPanel(panel)->text(), dealt[panel - 1]);
         }

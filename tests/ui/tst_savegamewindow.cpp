@@ -156,7 +156,8 @@ private slots:
         };
         const QString notAGame = QStringLiteral("is not a saved game this program can open");
         QTest::newRow("short") << encode(0, 0, [](SavedGame&) {}).left(219) << notAGame;
-        QTest::newRow("partner on board") << encode(1, 1, [](SavedGame& r) { r.OnBoard[26] = kCardOnBoard; }) << notAGame;
+        QTest::newRow("partner on board")
+            << encode(1, 1, [](SavedGame& r) { r.OnBoard[26] = kCardOnBoard; }) << notAGame;
         QTest::newRow("missing") << QByteArray() << QStringLiteral("could not be opened");
         QTest::newRow("a folder") << QByteArray("<folder>") << QStringLiteral("could not be opened");
     }
@@ -174,7 +175,8 @@ private slots:
         QVERIFY(!window.OpenGameFile(path));
         QCOMPARE(messages_->texts.size(), 1);
         QFETCH(QString, says);
-        QVERIFY2(messages_->texts[0].contains(says) && messages_->texts[0].contains(QStringLiteral("bad.bcx")), qPrintable(messages_->texts[0]));
+        QVERIFY2(messages_->texts[0].contains(says) && messages_->texts[0].contains(QStringLiteral("bad.bcx")),
+                 qPrintable(messages_->texts[0]));
         QCOMPARE(Board(window), before);
         QCOMPARE(window.GameLogic().State().FirstCardUp, std::int16_t(1));
     }
@@ -189,7 +191,8 @@ private slots:
         nextChoice_ = target;
         window.SaveGame();
         QCOMPARE(messages_->texts.size(), 1);
-        QVERIFY(messages_->texts[0].contains(QStringLiteral("could not be saved")) && messages_->texts[0].contains(target));
+        QVERIFY(messages_->texts[0].contains(QStringLiteral("could not be saved"))
+                && messages_->texts[0].contains(target));
         QCOMPARE(ReadBytes(Path(QStringLiteral("notafolder"))), QByteArray("x"));
     }
 };

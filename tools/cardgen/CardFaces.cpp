@@ -23,8 +23,7 @@ void BothCorners(QPainter& painter, const std::function<void()>& corner)
     painter.restore();
 }
 
-const std::array<const char*, 13> kRankNames = {"A", "2", "3", "4", "5", "6", "7",
-                                                "8", "9", "10", "J", "Q", "K"};
+const std::array<const char*, 13> kRankNames = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 
 void DrawIndex(QPainter& painter, int suit, int rank)
 {
@@ -47,17 +46,24 @@ struct PipSpot {
 };
 
 const std::array<std::vector<PipSpot>, 9> kPipLayouts = {{
-    {{0, 0}, {0, 1}},                                                          // 2
-    {{0, 0}, {0, .5}, {0, 1}},                                                 // 3
-    {{-1, 0}, {1, 0}, {-1, 1}, {1, 1}},                                        // 4
-    {{-1, 0}, {1, 0}, {0, .5}, {-1, 1}, {1, 1}},                               // 5
-    {{-1, 0}, {1, 0}, {-1, .5}, {1, .5}, {-1, 1}, {1, 1}},                     // 6
-    {{-1, 0}, {1, 0}, {0, .25}, {-1, .5}, {1, .5}, {-1, 1}, {1, 1}},           // 7
-    {{-1, 0}, {1, 0}, {0, .25}, {-1, .5}, {1, .5}, {0, .75}, {-1, 1}, {1, 1}}, // 8
-    {{-1, 0}, {1, 0}, {-1, 1 / 3.}, {1, 1 / 3.}, {0, .5},
-     {-1, 2 / 3.}, {1, 2 / 3.}, {-1, 1}, {1, 1}},                              // 9
-    {{-1, 0}, {1, 0}, {0, 1 / 6.}, {-1, 1 / 3.}, {1, 1 / 3.},
-     {-1, 2 / 3.}, {1, 2 / 3.}, {0, 5 / 6.}, {-1, 1}, {1, 1}},                 // 10
+    {{0, 0}, {0, 1}},                                                                                  // 2
+    {{0, 0}, {0, .5}, {0, 1}},                                                                         // 3
+    {{-1, 0}, {1, 0}, {-1, 1}, {1, 1}},                                                                // 4
+    {{-1, 0}, {1, 0}, {0, .5}, {-1, 1}, {1, 1}},                                                       // 5
+    {{-1, 0}, {1, 0}, {-1, .5}, {1, .5}, {-1, 1}, {1, 1}},                                             // 6
+    {{-1, 0}, {1, 0}, {0, .25}, {-1, .5}, {1, .5}, {-1, 1}, {1, 1}},                                   // 7
+    {{-1, 0}, {1, 0}, {0, .25}, {-1, .5}, {1, .5}, {0, .75}, {-1, 1}, {1, 1}},                         // 8
+    {{-1, 0}, {1, 0}, {-1, 1 / 3.}, {1, 1 / 3.}, {0, .5}, {-1, 2 / 3.}, {1, 2 / 3.}, {-1, 1}, {1, 1}}, // 9
+    {{-1, 0},
+     {1, 0},
+     {0, 1 / 6.},
+     {-1, 1 / 3.},
+     {1, 1 / 3.},
+     {-1, 2 / 3.},
+     {1, 2 / 3.},
+     {0, 5 / 6.},
+     {-1, 1},
+     {1, 1}}, // 10
 }};
 
 void DrawPips(QPainter& painter, int suit, int rank)
@@ -86,10 +92,8 @@ struct JesterColours {
 
 JesterColours ColoursOfJoker(bool red)
 {
-    return {red ? kRed : kBlack,
-            red ? kGold : QColor(0xE8, 0xE8, 0xE8),
-            red ? QColor(0xFF, 0xD8, 0x30) : QColor(0xC0, 0xC0, 0xC0),
-            QPen(red ? kGoldDark.darker(130) : kBlack, 0.6)};
+    return {red ? kRed : kBlack, red ? kGold : QColor(0xE8, 0xE8, 0xE8),
+            red ? QColor(0xFF, 0xD8, 0x30) : QColor(0xC0, 0xC0, 0xC0), QPen(red ? kGoldDark.darker(130) : kBlack, 0.6)};
 }
 
 void DrawJokerCorners(QPainter& painter, const QColor& colour)

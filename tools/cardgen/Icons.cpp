@@ -99,8 +99,7 @@ void DrawIconAce(QPainter& painter, int n, const QRectF& box)
         QFont font = RankFont(box.width() * 0.22);
         painter.setFont(font);
         painter.setPen(kRed);
-        DrawCentredText(painter, QStringLiteral("A"), box.left() + box.width() * 0.17,
-                        box.top() + box.width() * 0.27);
+        DrawCentredText(painter, QStringLiteral("A"), box.left() + box.width() * 0.17, box.top() + box.width() * 0.27);
         DrawPip(painter, Hearts, QPointF(box.left() + box.width() * 0.17, box.top() + box.width() * 0.38),
                 box.width() * 0.13);
     }

@@ -35,8 +35,8 @@ public:
             QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter painter(&image);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                   QPainter::SmoothPixmapTransform);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
+                                   | QPainter::SmoothPixmapTransform);
             painter.scale(scale, scale);
             draw(painter, scale);
             painter.end();
