@@ -1,4 +1,5 @@
 #include "BuildInfo.h"
+#include "common/GameStyle.h"
 #include "common/Logging.h"
 #include "common/WindowStyle.h"
 #include "ui/GameSession.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -28,6 +30,11 @@ void NameTheApplication()
 // program: none of them needs a display.
 std::filesystem::path ParseCommandLine(int argc, char* argv[])
 {
+    const bool options = std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument[0] == '-'; });
+    if (!options) {
+        // The usual start: no option, at most a file; no parser needed.
+        return argc > 1 ? argv[1] : std::filesystem::path();
+    }
     QCoreApplication parsing(argc, argv);
     NameTheApplication();
     QCommandLineParser parser;
@@ -92,6 +99,7 @@ int main(int argc, char* argv[])
     // Lets the desktop match the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
 
+    QApplication::setStyle(new bmd::ui::GameStyle);
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
     bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(), fileToOpen);

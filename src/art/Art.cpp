@@ -1,29 +1,37 @@
 #include "art/Art.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 
 namespace bmd::art {
+
+QPixmap ReadPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 QPixmap LoadArt(const QString& name)
 {
     if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() >= 1.5) {
-        QString twin = name;
-        twin.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-        QPixmap sharp(QStringLiteral(":/art/") + twin);
+        QPixmap sharp = ReadPng(QStringLiteral(":/art2x/") + name);
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return QPixmap(QStringLiteral(":/art/") + name);
+    return ReadPng(QStringLiteral(":/art/") + name);
 }
 
 QIcon ProgramIcon()
 {
     static const QIcon icon = [] {
         QIcon result;
-        for (int size : {16, 32, 48, 64, 128, 256}) {
-            result.addFile(QStringLiteral(":/art/icon/icon%1.png").arg(size), QSize(size, size));
+        // The sizes window managers put in title bars and task lists; the
+        // desktop's menu takes the larger ones from the installed icon theme.
+        for (int size : {16, 32, 48, 64}) {
+            result.addPixmap(ReadPng(QStringLiteral(":/art/icon/icon%1.png").arg(size)));
         }
         return result;
     }();

@@ -37,13 +37,18 @@ QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips
     return label;
 }
 
-void ApplyWindowStyle(QWidget* window)
+void ApplyWindowLook(QWidget* window)
 {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kTableGreen);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(GameFont());
+}
+
+void ApplyWindowStyle(QWidget* window)
+{
+    ApplyWindowLook(window);
     window->setWindowIcon(art::ProgramIcon());
 }
 

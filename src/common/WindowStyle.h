@@ -32,7 +32,9 @@ void InstallFontSubstitutes();
 // font on a transparent ground.
 QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize, bool bold);
 
-// Green background, game font and program icon for a top-level window.
+// Green background and game font for a top-level window...
+void ApplyWindowLook(QWidget* window);
+// ...and the program icon, for one with a title bar.
 void ApplyWindowStyle(QWidget* window);
 
 // Places a top-level window of its final size in the middle of its screen.

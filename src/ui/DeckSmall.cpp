@@ -11,14 +11,18 @@ namespace bmd::ui {
 
 DeckSmall::DeckSmall(QWidget* parent) : QWidget(parent)
 {
-    // Every picture is decoded here, once; turning a card later only hands
-    // out a shared reference.
-    for (std::size_t index = 0; index < Face.size(); ++index) {
-        Face[index] = art::LoadArt(QStringLiteral("cards/face%1.png").arg(index, 2, 10, QLatin1Char('0')));
-    }
     Image1 = art::LoadArt(QStringLiteral("deck/surface.png"));
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
-    m_Picture = Face[54];
+    m_Picture = FacePicture(54);
+}
+
+const QPixmap& DeckSmall::FacePicture(int index) const
+{
+    QPixmap& picture = Face.at(static_cast<std::size_t>(index));
+    if (picture.isNull()) {
+        picture = art::LoadArt(QStringLiteral("cards/face%1.png").arg(index, 2, 10, QLatin1Char('0')));
+    }
+    return picture;
 }
 
 void DeckSmall::SetChangeCard(std::int32_t k)
@@ -30,7 +34,7 @@ void DeckSmall::SetChangeCard(std::int32_t k)
         ShowMessage(window(), QStringLiteral("Invalid Property Setting!"));
         return;
     }
-    SetPicture(Face[static_cast<std::size_t>(index)]);
+    SetPicture(FacePicture(static_cast<int>(index)));
 }
 
 void DeckSmall::paintEvent(QPaintEvent*)

@@ -12,6 +12,9 @@ namespace bmd::ui {
 // Setting ChangeCard to a face number k makes Picture the picture k - 1. The
 // control's own surface is one small fixed picture; the cards are never drawn
 // by it. A new deck hands out picture 54 until ChangeCard is first set.
+// A picture is decoded when it is first handed out (a fraction of a
+// millisecond) and kept: later turns share it, and faces never turned cost
+// no memory.
 class DeckSmall : public QWidget {
     Q_OBJECT
 
@@ -30,14 +33,14 @@ public:
     // and Picture stays as it was.
     void SetChangeCard(std::int32_t k);
 
-    const QPixmap& FacePicture(int index) const { return Face.at(static_cast<std::size_t>(index)); }
+    const QPixmap& FacePicture(int index) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::array<QPixmap, kPictureCount> Face;
+    mutable std::array<QPixmap, kPictureCount> Face;
     QPixmap Image1;
     std::int32_t m_ChangeCard = 54;
     QPixmap m_Picture;

@@ -29,9 +29,10 @@ std::filesystem::path GameSession::DefaultStoreFile()
 
 void GameSession::Start(int year)
 {
-    // The store is opened once the splash is on screen: whatever state it is
-    // in, it never holds up the first window.
-    splash_ = new frmSplash([this] { scores_.Open(); }, [this] { LoadMainWindow(); }, year);
+    // The score store is opened when scores are first needed (the end of a
+    // game, the high-score window): whatever state it is in, it never holds
+    // up a window, and a game that never asks for it does not pay for it.
+    splash_ = new frmSplash([this] { LoadMainWindow(); }, year);
     splash_->show();
     // Builds the table (and decodes the card pictures) once the splash is on
     // screen, so that neither the splash nor the hand-over waits for it.

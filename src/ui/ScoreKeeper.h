@@ -17,8 +17,8 @@ class SqliteRegistryStore;
 
 namespace bmd::ui {
 
-// The run's high scores and their store. The store is opened when asked
-// (start-up asks once the splash is on screen) and never holds up a window:
+// The run's high scores and their store. The store is opened when scores are
+// first needed and never holds up a window:
 // a store that another program holds is tried again a little later, and a
 // score it does not take stays in the table for this run while the keeper
 // keeps trying. The player is told once per run, in plain words, when a
@@ -37,7 +37,8 @@ public:
     explicit ScoreKeeper(std::filesystem::path storeFile);
     ~ScoreKeeper() override;
 
-    // Opens the store and reads the table, writing missing defaults.
+    // Opens the store and reads the table, writing missing defaults; the
+    // other operations open it when they need it.
     void Open();
     bool IsOpen() const { return scores_ != nullptr; }
 

@@ -11,13 +11,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include <utility>
-
 namespace bmd::ui {
 
-frmSplash::frmSplash(std::function<void()> onScreen, std::function<void()> loadMainWindow, int year)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), onScreen_(std::move(onScreen)),
-      loadMainWindow_(std::move(loadMainWindow))
+frmSplash::frmSplash(std::function<void()> loadMainWindow, int year)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), loadMainWindow_(std::move(loadMainWindow))
 {
     // The two seconds run from the creation of the window, as a timer that
     // is enabled from the start does; the load below counts within them.
@@ -30,7 +27,8 @@ frmSplash::frmSplash(std::function<void()> onScreen, std::function<void()> loadM
 
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    ApplyWindowStyle(this);
+    // No title bar shows an icon, so the splash loads none.
+    ApplyWindowLook(this);
     setFixedSize(Px(7665), Px(4620));
 
     Frame1 = new QFrame(this);
@@ -41,8 +39,8 @@ frmSplash::frmSplash(std::function<void()> onScreen, std::function<void()> loadM
 
     auto* imgLogo = new QLabel(Frame1);
     imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
-    imgLogo->setScaledContents(true);
-    imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/logo.png")));
+    // Drawn stretched to this box when the program was built.
+    imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/splash.png")));
 
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
     AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
@@ -65,15 +63,6 @@ void frmSplash::Form_Load(int year)
 {
     if (year != 2011) {
         lblCopyright->setText(QString::fromStdString(CopyrightNotice(year)));
-    }
-}
-
-void frmSplash::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    if (onScreen_) {
-        // After this paint has reached the screen.
-        QTimer::singleShot(0, this, std::exchange(onScreen_, nullptr));
     }
 }
 

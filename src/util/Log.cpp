@@ -1,6 +1,6 @@
 #include "util/Log.h"
 
-#include <iostream>
+#include <cstdio>
 
 namespace bmd {
 
@@ -24,7 +24,7 @@ void Warn(const std::string& message)
     if (Sink()) {
         Sink()(message);
     } else {
-        std::cerr << "brightmoose-derudirodozir: " << message << '\n';
+        std::fprintf(stderr, "brightmoose-derudirodozir: %s\n", message.c_str());
     }
 }
 

@@ -14,6 +14,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace cardgen {
 
@@ -28,25 +30,22 @@ public:
 
     void Png(const QString& name, int w, int h, const std::function<void(QPainter&, int)>& draw)
     {
-        if (failed_) { // one complaint is enough; the rest would fail the same way
-            return;
-        }
         for (int scale : {1, 2}) {
-            QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                                   | QPainter::SmoothPixmapTransform);
-            painter.scale(scale, scale);
-            draw(painter, scale);
-            painter.end();
-            QString file = dir_ + QLatin1Char('/') + name;
-            if (scale == 2) {
-                file.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-            }
-            if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !image.save(file, "PNG")) {
-                Complain(file);
-                return;
+            Save(name, scale, Draw(w, h, scale, draw));
+        }
+    }
+
+    // A picture drawn at one size and stretched into boxes of others, as a
+    // window stretches it, once here instead of at every start. Opaque, so
+    // stored without an alpha channel: it reads faster.
+    void StretchedPngs(const std::vector<std::pair<QString, QSize>>& boxes, int w, int h,
+                       const std::function<void(QPainter&, int)>& draw)
+    {
+        for (int scale : {1, 2}) {
+            const QImage image = Draw(w, h, scale, draw);
+            for (const auto& [name, box] : boxes) {
+                const QImage stretched = image.scaled(box * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                Save(name, scale, stretched.convertToFormat(QImage::Format_RGB32));
             }
         }
     }
@@ -76,6 +75,33 @@ public:
     }
 
 private:
+    static QImage Draw(int w, int h, int scale, const std::function<void(QPainter&, int)>& draw)
+    {
+        QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        painter.scale(scale, scale);
+        draw(painter, scale);
+        painter.end();
+        return image;
+    }
+
+    // name.png at scale 1, name@2x.png at scale 2.
+    void Save(const QString& name, int scale, const QImage& image)
+    {
+        if (failed_) { // one complaint is enough; the rest would fail the same way
+            return;
+        }
+        QString file = dir_ + QLatin1Char('/') + name;
+        if (scale == 2) {
+            file.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        }
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !image.save(file, "PNG")) {
+            Complain(file);
+        }
+    }
+
     void Complain(const QString& file)
     {
         std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(file));
@@ -139,7 +165,10 @@ void WriteEverything(PictureWriter& writer)
         });
     }
     writer.IconSvg(QStringLiteral("icon/icon.svg"));
-    writer.Png(QStringLiteral("logo/logo.png"), 286, 333, AtAnyScale(DrawLogo));
+    // The 286 x 333 logo, in the boxes of the splash and the About window.
+    writer.StretchedPngs(
+        {{QStringLiteral("logo/splash.png"), QSize(209, 241)}, {QStringLiteral("logo/about.png"), QSize(204, 237)}},
+        286, 333, AtAnyScale(DrawLogo));
 }
 
 } // namespace
