@@ -3,6 +3,7 @@
 #include "common/MessageBoxes.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
+#include "ui/Accessibility.h"
 #include "ui/HelpMenu.h"
 
 #include <QAction>
@@ -116,6 +117,7 @@ void frmHighScores::BuildControls(QWidget* client)
     txtPlayer->setObjectName(QStringLiteral("txtPlayer"));
     PlaceTwips(txtPlayer, 1560, 3600, 2655, 285);
     txtPlayer->setToolTip(QStringLiteral("Enter your name here."));
+    txtPlayer->setAccessibleName(QStringLiteral("Name"));
     QPalette namePalette = txtPlayer->palette();
     namePalette.setColor(QPalette::Base, kNameBoxGreen);
     txtPlayer->setPalette(namePalette);
@@ -133,8 +135,13 @@ void frmHighScores::BuildControls(QWidget* client)
     connect(btnSave, &QPushButton::clicked, this, &frmHighScores::btnSave_Click);
     connect(btnOK, &QPushButton::clicked, this, &frmHighScores::btnOK_Click);
 
-    fgHighScores = new QTableWidget(kRows, 2, client);
+    // Named before anything asks for its description, which goes by the name.
+    InstallAccessibility();
+    fgHighScores = new QTableWidget(client);
     fgHighScores->setObjectName(QStringLiteral("fgHighScores"));
+    fgHighScores->setAccessibleName(QStringLiteral("High Scores"));
+    fgHighScores->setRowCount(kRows);
+    fgHighScores->setColumnCount(2);
     PlaceTwips(fgHighScores, 960, 360, 3255, 3015);
     fgHighScores->setToolTip(QStringLiteral("High Scores"));
     fgHighScores->horizontalHeader()->hide();

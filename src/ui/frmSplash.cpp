@@ -28,6 +28,8 @@ frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()>
     Timer1.start();
 
     setObjectName(QStringLiteral("frmSplash"));
+    // Frameless, it shows no title; a screen reader still says whose it is.
+    setAccessibleName(kApplicationTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     ApplyWindowStyle(this);
     setFixedSize(Px(7665), Px(4620));
@@ -42,6 +44,7 @@ frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()>
     imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
     imgLogo->setScaledContents(true);
     imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/logo.png")));
+    imgLogo->setAccessibleName(kLogoName);
 
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
     AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
