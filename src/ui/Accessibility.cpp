@@ -2,6 +2,7 @@
 
 #include "ui/CardImage.h"
 #include "ui/CardTable.h"
+#include "ui/frmHighScores.h"
 
 #include <QAccessibleWidget>
 #include <QTableWidget>
@@ -351,7 +352,10 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
         && qobject_cast<CardTable*>(object->parent()) != nullptr) {
         return new CardAccessible(static_cast<CardImage*>(object));
     }
-    if (className == QLatin1String("QTableWidget") && object->objectName() == QLatin1String("fgHighScores")) {
+    // Asked while the grid is being built, before it has its name: the
+    // high-score window holds no other table.
+    if (className == QLatin1String("QTableWidget")
+        && qobject_cast<frmHighScores*>(static_cast<QWidget*>(object)->window()) != nullptr) {
         return new ScoreGridAccessible(static_cast<QTableWidget*>(object));
     }
     return nullptr;

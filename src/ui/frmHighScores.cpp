@@ -135,13 +135,10 @@ void frmHighScores::BuildControls(QWidget* client)
     connect(btnSave, &QPushButton::clicked, this, &frmHighScores::btnSave_Click);
     connect(btnOK, &QPushButton::clicked, this, &frmHighScores::btnOK_Click);
 
-    // Named before anything asks for its description, which goes by the name.
     InstallAccessibility();
-    fgHighScores = new QTableWidget(client);
+    fgHighScores = new QTableWidget(kRows, 2, client);
     fgHighScores->setObjectName(QStringLiteral("fgHighScores"));
     fgHighScores->setAccessibleName(QStringLiteral("High Scores"));
-    fgHighScores->setRowCount(kRows);
-    fgHighScores->setColumnCount(2);
     PlaceTwips(fgHighScores, 960, 360, 3255, 3015);
     fgHighScores->setToolTip(QStringLiteral("High Scores"));
     fgHighScores->horizontalHeader()->hide();
