@@ -5,6 +5,8 @@
 #                           its place on the screen and its name
 #   atspi.py counters       the names of the status bar's numbers
 #   atspi.py focused        the name of the object that has the focus
+#   atspi.py scores         the high-score table: its column headers, then
+#                           the first place: rank, score, player
 # Prints nothing (and exits 1) while the game is not on the bus yet.
 import signal
 import sys
@@ -14,12 +16,12 @@ import pyatspi
 TITLE = "Brightmoose Derudirodozir"
 
 
-def main_window():
+def find_window(title, role):
     for app in pyatspi.Registry.getDesktop(0):
         if app is None:
             continue
         for window in app:
-            if window is not None and window.name == TITLE and window.getRole() == pyatspi.ROLE_FRAME:
+            if window is not None and window.name == title and window.getRole() == role:
                 return window
     return None
 
@@ -41,10 +43,13 @@ def describe(node):
 def main():
     # A reader that has seen enough (grep -q) ends the listing quietly.
     signal.signal(signal.SIGPIPE, signal.SIG_DFL)
-    window = main_window()
+    command = sys.argv[1]
+    if command == "scores":
+        window = find_window(TITLE + " High Scores", pyatspi.ROLE_DIALOG)
+    else:
+        window = find_window(TITLE, pyatspi.ROLE_FRAME)
     if window is None:
         return 1
-    command = sys.argv[1]
     nodes = list(walk(window))
     if command == "tree":
         limit = int(sys.argv[2]) if len(sys.argv) > 2 else len(nodes)
@@ -59,6 +64,10 @@ def main():
         for node, _ in nodes:
             if node.name.startswith(("Tries ", "Matches made ", "Matches remaining ")):
                 print(node.name)
+    elif command == "scores":
+        table = [node for node, _ in nodes if node.getRole() == pyatspi.ROLE_TABLE][0].queryTable()
+        print(",".join(table.getColumnDescription(c) for c in range(table.nColumns)))
+        print(",".join([table.getRowDescription(0)] + [table.getAccessibleAt(0, c).name for c in range(table.nColumns)]))
     elif command == "focused":
         for node, _ in nodes:
             if node.getState().contains(pyatspi.STATE_FOCUSED):

@@ -185,6 +185,13 @@ done
 
 "$here/atspi.py" tree 60 >"$work/tree"
 grep -q '\[push button\] "New Game"' "$work/tree" || fail "no New Game button for the screen reader: $(cat "$work/tree")"
+# The high scores: the header row is the columns' headers, a place is a row.
+xdotool key ctrl+h
+scores_heard() { [ "$("$here/atspi.py" scores 2>/dev/null | paste -sd/)" = "Score,Player/1,99999,Anonymous" ]; }
+wait_for 20 scores_heard || fail "the screen reader hears the high scores as '$("$here/atspi.py" scores 2>&1 | paste -sd/)'"
+xdotool key F3
+scores_closed() { ! "$here/atspi.py" scores >/dev/null 2>&1; }
+wait_for 20 scores_closed || fail "F3 did not close the high scores"
 xdotool key F3
 wait_for 10 eval '! kill -0 "$game_pid" 2>/dev/null' || fail "F3 did not end the program"
 echo "PASS: splash skipped with a key; $tries tries by keys ($others without a pair, $pairs pairs, $looks looks seen), heard through AT-SPI"
