@@ -166,10 +166,15 @@ void CardTable::ShowTable(const CardsOnTable& onTable)
             Notify(card, QAccessible::NameChanged);
         }
     }
-    // A new table starts at its first card in reading order.
+    // A new table starts at its first card in reading order, and says so
+    // even when the focus was there already.
+    const int before = focus_;
     const auto first = std::find(onTable_.begin(), onTable_.end(), true);
     MoveFocus(first != onTable_.end() ? static_cast<int>(first - onTable_.begin()) : -1);
     setFocus();
+    if (focus_ == before) {
+        AnnounceFocus();
+    }
 }
 
 void CardTable::ShowFace(int index, std::int16_t face)
