@@ -6,16 +6,30 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QFile>
+#include <QStringList>
 
-int main(int argc, char* argv[])
+#include <cstdio>
+#include <filesystem>
+
+#include <unistd.h>
+
+namespace {
+
+void NameTheApplication()
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Brightmoose Software"));
-    QApplication::setApplicationName(QStringLiteral("Brightmoose Derudirodozir"));
-    QApplication::setApplicationVersion(QLatin1String(bmd::kVersionText));
-    // Lets the desktop match the windows to the menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Brightmoose Software"));
+    QCoreApplication::setApplicationName(QStringLiteral("Brightmoose Derudirodozir"));
+    QCoreApplication::setApplicationVersion(QLatin1String(bmd::kVersionText));
+}
 
+// The saved game the command line names, as the system's own bytes ("" for
+// none). --help, --version and a wrong option are answered here and end the
+// program: none of them needs a display.
+std::filesystem::path ParseCommandLine(int argc, char* argv[])
+{
+    QCoreApplication parsing(argc, argv);
+    NameTheApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A memory card game: find the 27 pairs among 54 cards in as few tries as you can."));
@@ -23,13 +37,64 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved game (.bcx) to open."),
                                  QStringLiteral("[file]"));
-    parser.process(app);
+    parser.process(parsing);
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        return {};
+    }
+    // The argument's bytes rather than its decoded text, so that a name that
+    // is not valid UTF-8 (made by an older system) still opens.
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == files.constFirst()) {
+            return argv[i];
+        }
+    }
+    return QFile::encodeName(files.constFirst()).toStdString();
+}
+
+QStringList& StartupMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+// While the window system is reached: Qt would end the program with a core
+// dump where there is none; say so in one line instead. Other messages wait
+// until it is known whether the game can start.
+void WhileReachingTheDisplay(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "brightmoose-derudirodozir: no display to show the game on (%s)\n",
+                     qPrintable(StartupMessages().value(0, message.section(QLatin1Char('\n'), 0, 0))));
+        std::fflush(stderr);
+        ::_exit(1);
+    }
+    StartupMessages() << message;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::filesystem::path fileToOpen = ParseCommandLine(argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "brightmoose-derudirodozir: no display to show the game on (DISPLAY is not set)\n");
+        return 1;
+    }
+    qInstallMessageHandler(WhileReachingTheDisplay);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+    for (const QString& message : StartupMessages()) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+    NameTheApplication();
+    // Lets the desktop match the windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
 
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
-    const QStringList files = parser.positionalArguments();
-    bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(),
-                                 files.isEmpty() ? QString() : files.constFirst());
+    bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(), fileToOpen);
     session.Start(QDate::currentDate().year());
     return QApplication::exec();
 }

@@ -25,6 +25,8 @@ MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons b
         return TestHandler()({parent, text, buttons});
     }
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::NoButton, parent);
+    // File names and addresses in a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

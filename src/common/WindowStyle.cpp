@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 namespace bmd::ui {
@@ -44,6 +45,13 @@ void ApplyWindowStyle(QWidget* window)
     window->setAutoFillBackground(true);
     window->setFont(GameFont());
     window->setWindowIcon(art::ProgramIcon());
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen()) {
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    }
 }
 
 } // namespace bmd::ui

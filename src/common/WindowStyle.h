@@ -37,4 +37,7 @@ QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips
 // Green background, game font and program icon for a top-level window.
 void ApplyWindowStyle(QWidget* window);
 
+// Places a top-level window of its final size in the middle of its screen.
+void CentreOnScreen(QWidget* window);
+
 } // namespace bmd::ui

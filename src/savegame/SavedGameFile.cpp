@@ -1,6 +1,7 @@
 #include "savegame/SavedGameFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <exception>
 #include <random>
 #include <string>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,27 +47,145 @@ private:
     int fd_;
 };
 
-// Like mkstemp, but the file is created with mode 0666 so that the kernel
-// applies the umask (and a default ACL of the folder) just as it would for the
-// target itself; mkstemp's 0600 would make every new saved game private.
-int CreateUniqueFile(const fs::path& folder, std::string& createdPath)
+constexpr char kTempPrefix[] = ".bcx-save-";
+
+SavedGameStatus Refused(std::string reason)
+{
+    return {SavedGameError::CannotWrite, std::move(reason)};
+}
+
+// The file a save replaces or makes: the name with its symbolic links
+// followed, a dangling one to the file it names.
+SavedGameStatus FollowLinks(const fs::path& path, fs::path& target)
+{
+    target = path;
+    for (int hops = 0;; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0) {
+            return errno == ENOENT ? SavedGameStatus{} : Failed(SavedGameError::CannotWrite, errno);
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return {};
+        }
+        if (hops == 40) { // as many as the system itself follows
+            return Failed(SavedGameError::CannotWrite, ELOOP);
+        }
+        std::error_code error;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            return Failed(SavedGameError::CannotWrite, error.value());
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+}
+
+// Only a regular file the player may write is replaced; anything else at the
+// name is left as it is.
+SavedGameStatus CheckReplaceable(const fs::path& target, const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode)) {
+        return Failed(SavedGameError::CannotWrite, EISDIR);
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return Refused("It is a named pipe, not a file");
+    }
+    if (S_ISSOCK(info.st_mode)) {
+        return Refused("It is a socket, not a file");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return Refused("It is a device, not a file");
+    }
+    // A file nobody may write is read-only for its owner's sake, even where
+    // the system would let this user replace it.
+    if ((info.st_mode & 0222) == 0) {
+        return Refused("The file is read-only");
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Failed(SavedGameError::CannotWrite, errno);
+    }
+    return {};
+}
+
+// This program's temporary files carry its process number: one whose process
+// is gone was left by a crash. Names without a number came from earlier
+// versions and count as stale after ten minutes.
+bool IsStaleTemporary(const fs::directory_entry& entry)
+{
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(kTempPrefix, 0) != 0) {
+        return false;
+    }
+    const std::string rest = name.substr(sizeof kTempPrefix - 1);
+    const std::size_t dash = rest.find('-');
+    if (dash != std::string::npos && dash > 0 && rest.find_first_not_of("0123456789") == dash) {
+        const long pid = std::stol(rest.substr(0, dash));
+        return pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    }
+    std::error_code error;
+    const auto age = fs::file_time_type::clock::now() - entry.last_write_time(error);
+    return !error && rest.size() == 8 && age > std::chrono::minutes(10);
+}
+
+void RemoveStaleTemporaries(const fs::path& folder)
+{
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        if (IsStaleTemporary(entry)) {
+            fs::remove(entry.path(), error);
+        }
+    }
+}
+
+std::string TemporaryName()
 {
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::mt19937 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name = kTempPrefix + std::to_string(::getpid()) + "-";
+    for (int i = 0; i < 8; ++i) {
+        name += kLetters[pick(generator)];
+    }
+    return name;
+}
+
+// A new file in the folder, made with mode 0666 so that the kernel applies
+// the umask (and a default ACL of the folder) as it would for the target
+// itself. Where the file system allows, the file has no name until it is
+// whole, so that a crash while writing leaves nothing behind.
+int CreateTemporary(const fs::path& folder, bool& anonymous, std::string& createdPath)
+{
+    anonymous = true;
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+        return fd;
+    }
+    anonymous = false;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = ".bcx-save-";
-        for (int i = 0; i < 8; ++i) {
-            name += kLetters[pick(generator)];
-        }
-        createdPath = (folder / name).string();
-        const int fd = ::open(createdPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+        createdPath = (folder / TemporaryName()).string();
+        const int named = ::open(createdPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (named >= 0 || errno != EEXIST) {
+            return named;
         }
     }
     errno = EEXIST;
     return -1;
+}
+
+// Gives the anonymous file a name beside the target, just before it replaces it.
+bool NameTemporary(int fd, const fs::path& folder, std::string& createdPath)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        createdPath = (folder / TemporaryName()).string();
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, createdPath.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    errno = EEXIST;
+    return false;
 }
 
 bool WriteAll(int fd, const SavedGameSlot& bytes)
@@ -96,26 +216,26 @@ void SyncFolder(const fs::path& folder)
 
 SavedGameStatus WriteSlot(const fs::path& path, const SavedGameSlot& bytes)
 {
-    fs::path target = path;
-    std::error_code notALink;
-    if (fs::is_symlink(target, notALink)) {
-        // Replace the file the link names, not the link.
-        std::error_code unresolved;
-        fs::path resolved = fs::weakly_canonical(target, unresolved);
-        if (!unresolved) {
-            target = std::move(resolved);
+    fs::path target;
+    if (SavedGameStatus followed = FollowLinks(path, target); !followed.Ok()) {
+        return followed;
+    }
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing) {
+        if (SavedGameStatus replaceable = CheckReplaceable(target, existing); !replaceable.Ok()) {
+            return replaceable;
         }
     }
     fs::path folder = target.parent_path();
     if (folder.empty()) {
         folder = ".";
     }
+    RemoveStaleTemporaries(folder);
 
-    struct stat existing {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
-
+    bool anonymous = false;
     std::string tempPath;
-    int fd = CreateUniqueFile(folder, tempPath);
+    int fd = CreateTemporary(folder, anonymous, tempPath);
     if (fd < 0) {
         return Failed(SavedGameError::CannotWrite, errno);
     }
@@ -123,7 +243,9 @@ SavedGameStatus WriteSlot(const fs::path& path, const SavedGameSlot& bytes)
         if (fd >= 0) {
             ::close(fd);
         }
-        ::unlink(tempPath.c_str());
+        if (!tempPath.empty()) {
+            ::unlink(tempPath.c_str());
+        }
         return Failed(SavedGameError::CannotWrite, error);
     };
 
@@ -136,6 +258,11 @@ SavedGameStatus WriteSlot(const fs::path& path, const SavedGameSlot& bytes)
     }
     if (::fsync(fd) != 0 && errno != EINVAL) { // EINVAL: this file system cannot sync
         return fail(errno);
+    }
+    if (anonymous && !NameTemporary(fd, folder, tempPath)) {
+        const int error = errno;
+        tempPath.clear();
+        return fail(error);
     }
     const int closed = ::close(fd);
     fd = -1;

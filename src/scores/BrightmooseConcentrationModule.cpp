@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 
 namespace bmd {
 
@@ -15,6 +16,35 @@ std::string ValueText(const RegistryValue& value)
         return std::to_string(*number);
     }
     return std::get<std::string>(value);
+}
+
+namespace {
+
+// The number a value is stored as (a REG_DWORD), or none when it is stored as
+// its text: a text that reads as a number but cannot be held in 32 bits too.
+std::optional<std::int32_t> StoredNumber(const RegistryValue& value, char decimalPoint)
+{
+    if (const auto* held = std::get_if<std::int32_t>(&value)) {
+        return *held;
+    }
+    if (const auto parsed = ParseNumber(std::get<std::string>(value), decimalPoint)) {
+        const double rounded = RoundHalfEven(*parsed);
+        if (rounded >= std::numeric_limits<std::int32_t>::min()
+            && rounded <= std::numeric_limits<std::int32_t>::max()) {
+            return static_cast<std::int32_t>(rounded);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string StoredText(const RegistryValue& value, char decimalPoint)
+{
+    if (const auto number = StoredNumber(value, decimalPoint)) {
+        return std::to_string(*number);
+    }
+    return TrimSpaces(std::get<std::string>(value));
 }
 
 namespace BrightmooseConcentrationModule {
@@ -54,20 +84,9 @@ RegistryValue ReadRegistryValue(RegistryStore& store, std::uint32_t root, const 
 }
 
 void WriteRegistryValue(RegistryStore& store, std::uint32_t root, const std::string& path, const std::string& name,
-                        const RegistryValue& value)
+                        const RegistryValue& value, char decimalPoint)
 {
-    std::optional<std::int32_t> number;
-    if (const auto* held = std::get_if<std::int32_t>(&value)) {
-        number = *held;
-    } else if (const auto parsed = ParseNumber(std::get<std::string>(value))) {
-        const double rounded = RoundHalfEven(*parsed);
-        if (rounded >= std::numeric_limits<std::int32_t>::min()
-            && rounded <= std::numeric_limits<std::int32_t>::max()) {
-            number = static_cast<std::int32_t>(rounded);
-        }
-        // Otherwise the number cannot be held in 32 bits: it is kept as its text.
-    }
-
+    const std::optional<std::int32_t> number = StoredNumber(value, decimalPoint);
     RegistryKey key = 0;
     if (store.CreateKey(root, path, key) != kRegistrySuccess || key == 0) {
         return;

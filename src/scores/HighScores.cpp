@@ -9,90 +9,180 @@ using BrightmooseConcentrationModule::WriteRegistryValue;
 
 namespace {
 
-std::string PlayerValueName(std::int16_t position)
+std::string ValueName(const char* prefix, std::int16_t position)
 {
-    return "Player" + std::to_string(position);
+    return prefix + std::to_string(position);
 }
 
-std::string ScoreValueName(std::int16_t position)
+StoreResult ToStoreResult(RegistryResult result)
 {
-    return "Score" + std::to_string(position);
+    switch (result) {
+    case kRegistrySuccess:
+        return StoreResult::Stored;
+    case kRegistryBusy:
+        return StoreResult::Busy;
+    case kRegistryAccessDenied:
+    case kRegistryWriteFault:
+        return StoreResult::ReadOnly;
+    default:
+        return StoreResult::Unavailable;
+    }
 }
 
 } // namespace
 
-HighScores::HighScores(std::unique_ptr<RegistryStore> store) : store_(std::move(store))
+HighScores::HighScores(std::unique_ptr<RegistryStore> store, char decimalPoint)
+    : store_(std::move(store)), decimalPoint_(decimalPoint)
 {
 }
 
-void HighScores::SeedHighScores()
+StoreResult HighScores::SeedHighScores()
 {
-    // One transaction: a second copy of the game starting at the same moment
-    // sees all the defaults or none, and never overwrites a value just saved.
+    // One batch: a second copy of the game starting at the same moment sees
+    // all the defaults or none, and never overwrites a value just saved.
     RegistryBatch batch(*store_);
-    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-        const std::string valueName = PlayerValueName(position);
-        std::string name = ValueText(ReadRegistryValue(*store_, kRoot, kKeyPath, valueName));
-        if (name.empty()) {
-            WriteRegistryValue(*store_, kRoot, kKeyPath, valueName, kDefaultPlayerName);
-            name = kDefaultPlayerName;
+    const bool writable = batch.Began() == kRegistrySuccess;
+    stored_ = ReadTable(writable);
+    const RegistryResult result = writable ? batch.End() : batch.Began();
+    Rebuild();
+    return ToStoreResult(result);
+}
+
+void HighScores::Refresh()
+{
+    RegistryKey key = 0;
+    if (store_->OpenKey(kRoot, kKeyPath, key) != kRegistrySuccess) {
+        return; // nothing stored, or no store: the table in memory stands
+    }
+    store_->CloseKey(key);
+    stored_ = ReadTable(false);
+    Rebuild();
+}
+
+HighScoreTable HighScores::ReadTable(bool writeDefaults)
+{
+    HighScoreTable table;
+    const auto read = [&](const char* prefix, std::int16_t position, const RegistryValue& defaultValue) {
+        const std::string valueName = ValueName(prefix, position);
+        std::string text = ValueText(ReadRegistryValue(*store_, kRoot, kKeyPath, valueName));
+        if (text.empty()) {
+            if (writeDefaults) {
+                WriteRegistryValue(*store_, kRoot, kKeyPath, valueName, defaultValue, decimalPoint_);
+            }
+            text = ValueText(defaultValue);
         }
-        storedTable_.At(position).Name = name;
+        return text;
+    };
+    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
+        table.At(position).Name = read("Player", position, kDefaultPlayerName);
     }
     for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-        const std::string valueName = ScoreValueName(position);
-        std::string score = ValueText(ReadRegistryValue(*store_, kRoot, kKeyPath, valueName));
-        if (score.empty()) {
-            WriteRegistryValue(*store_, kRoot, kKeyPath, valueName, kDefaultScore);
-            score = std::to_string(kDefaultScore);
-        }
-        storedTable_.At(position).Score = score;
+        table.At(position).Score = read("Score", position, kDefaultScore);
     }
+    return table;
+}
+
+void HighScores::WriteTable(const HighScoreTable& table)
+{
+    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
+        WriteRegistryValue(*store_, kRoot, kKeyPath, ValueName("Player", position), table.At(position).Name,
+                           decimalPoint_);
+    }
+    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
+        WriteRegistryValue(*store_, kRoot, kKeyPath, ValueName("Score", position), table.At(position).Score,
+                           decimalPoint_);
+    }
+}
+
+std::int16_t HighScores::Rebuild()
+{
+    const std::int16_t position = PlaceUnsaved(table_);
+    // The scores saved in this run show their names as typed, not as the
+    // store gives them back.
+    std::vector<bool> shown(typedNames_.size(), false);
+    for (std::int16_t place = 1; place <= HighScoreTable::kPositions; ++place) {
+        HighScoreEntry& entry = table_.At(place);
+        for (std::size_t i = 0; i < typedNames_.size(); ++i) {
+            if (!shown[i] && entry == typedNames_[i].stored) {
+                entry.Name = typedNames_[i].typed;
+                shown[i] = true;
+                break;
+            }
+        }
+    }
+    return position;
+}
+
+std::int16_t HighScores::PlaceUnsaved(HighScoreTable& table) const
+{
+    table = stored_;
+    std::int16_t position = 0;
+    for (const HighScoreEntry& entry : unsaved_) {
+        position = PlaceNewScore(table, static_cast<std::int16_t>(std::stoi(entry.Score)));
+        if (position != 0) {
+            table.At(position).Name = entry.Name;
+        }
+    }
+    return position;
 }
 
 PlacedScore HighScores::WithNewScore(std::int16_t tries) const
 {
-    PlacedScore placed{storedTable_};
+    PlacedScore placed{table_};
     placed.position = PlaceNewScore(placed.table, tries);
     return placed;
 }
 
-std::int16_t HighScores::SaveNewScore(std::int16_t tries, const std::string& name)
+SavedScore HighScores::SaveNewScore(std::int16_t tries, const std::string& name)
 {
-    PlacedScore placed = WithNewScore(tries);
-    if (placed.position == 0) {
-        return 0;
-    }
     // Kept as typed for this run; the store keeps it without surrounding spaces.
-    placed.table.At(placed.position).Name = name.empty() ? kDefaultPlayerName : name;
-    StoreHighScores(placed.table);
-    storedTable_ = placed.table;
-    return placed.position;
+    const HighScoreEntry entry{name.empty() ? kDefaultPlayerName : name, std::to_string(tries)};
+    unsaved_.push_back(entry);
+    typedNames_.push_back({{StoredText(entry.Name, decimalPoint_), entry.Score}, entry.Name});
+    const StoreResult result = StoreUnsavedScores();
+    return {lastPlaced_, result};
 }
 
-void HighScores::StoreHighScores(const HighScoreTable& table)
+StoreResult HighScores::StoreUnsavedScores()
+{
+    if (unsaved_.empty()) {
+        return StoreResult::Stored;
+    }
+    RegistryBatch batch(*store_);
+    RegistryResult result = batch.Began();
+    if (result == kRegistrySuccess) {
+        stored_ = ReadTable(false);
+        HighScoreTable table;
+        lastPlaced_ = PlaceUnsaved(table);
+        WriteTable(table);
+        result = batch.End();
+        if (result == kRegistrySuccess) {
+            stored_ = table;
+            unsaved_.clear();
+        }
+    }
+    const std::int16_t position = Rebuild();
+    if (result != kRegistrySuccess) {
+        lastPlaced_ = position;
+    }
+    return ToStoreResult(result);
+}
+
+StoreResult HighScores::ResetHighScores()
 {
     RegistryBatch batch(*store_);
-    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-        WriteRegistryValue(*store_, kRoot, kKeyPath, PlayerValueName(position), table.At(position).Name);
+    if (batch.Began() != kRegistrySuccess) {
+        return ToStoreResult(batch.Began());
     }
-    for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-        WriteRegistryValue(*store_, kRoot, kKeyPath, ScoreValueName(position), table.At(position).Score);
+    WriteTable(DefaultHighScoreTable());
+    const RegistryResult result = batch.End();
+    if (result == kRegistrySuccess) {
+        stored_ = DefaultHighScoreTable();
+        unsaved_.clear();
+        typedNames_.clear();
+        table_ = stored_;
     }
-}
-
-void HighScores::ResetHighScores()
-{
-    {
-        RegistryBatch batch(*store_);
-        for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-            WriteRegistryValue(*store_, kRoot, kKeyPath, PlayerValueName(position), kDefaultPlayerName);
-        }
-        for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
-            WriteRegistryValue(*store_, kRoot, kKeyPath, ScoreValueName(position), kDefaultScore);
-        }
-    }
-    storedTable_ = DefaultHighScoreTable();
+    return ToStoreResult(result);
 }
 
 } // namespace bmd

@@ -24,6 +24,7 @@ constexpr RegistryResult kRegistryWriteFault = 29;
 constexpr RegistryResult kRegistryBusy = 170;
 constexpr RegistryResult kRegistryMoreData = 234;
 constexpr RegistryResult kRegistryBadDatabase = 1009;
+constexpr RegistryResult kRegistryCannotOpen = 1011;
 
 // An open key; 0 is "no key".
 using RegistryKey = std::uint32_t;
@@ -52,21 +53,67 @@ public:
     virtual RegistryResult CloseKey(RegistryKey key) = 0;
 
     // Writes between BeginBatch and EndBatch reach the store together or not
-    // at all. Batches nest; a store without transactions may ignore them.
-    virtual void BeginBatch() {}
-    virtual void EndBatch() {}
+    // at all, and the values read inside a batch stay as read until its end.
+    // Batches nest. Begin tells whether the batch could start; End whether
+    // it reached the store. A store without transactions may ignore them.
+    virtual RegistryResult BeginBatch() { return kRegistrySuccess; }
+    virtual RegistryResult EndBatch() { return kRegistrySuccess; }
 };
 
-// Groups the writes of one scope into one batch of the store.
+// Where there is no place to keep values: every operation fails.
+class NoRegistryStore final : public RegistryStore {
+public:
+    RegistryResult OpenKey(std::uint32_t, const std::string&, RegistryKey& key) override { return Refuse(key); }
+    RegistryResult CreateKey(std::uint32_t, const std::string&, RegistryKey& key) override { return Refuse(key); }
+    RegistryResult QueryValueInfo(RegistryKey, const std::string&, std::uint32_t&, std::uint32_t&) override
+    {
+        return kRegistryCannotOpen;
+    }
+    RegistryResult QueryValueData(RegistryKey, const std::string&, void*, std::uint32_t&) override
+    {
+        return kRegistryCannotOpen;
+    }
+    RegistryResult SetValue(RegistryKey, const std::string&, std::uint32_t, const void*, std::uint32_t) override
+    {
+        return kRegistryCannotOpen;
+    }
+    RegistryResult CloseKey(RegistryKey) override { return kRegistryInvalidHandle; }
+    RegistryResult BeginBatch() override { return kRegistryCannotOpen; }
+    RegistryResult EndBatch() override { return kRegistryCannotOpen; }
+
+private:
+    static RegistryResult Refuse(RegistryKey& key)
+    {
+        key = 0;
+        return kRegistryCannotOpen;
+    }
+};
+
+// Groups the reads and writes of one scope into one batch of the store.
 class RegistryBatch {
 public:
-    explicit RegistryBatch(RegistryStore& store) : store_(store) { store_.BeginBatch(); }
-    ~RegistryBatch() { store_.EndBatch(); }
+    explicit RegistryBatch(RegistryStore& store) : store_(store), began_(store_.BeginBatch()) {}
+    ~RegistryBatch()
+    {
+        if (!ended_) {
+            store_.EndBatch();
+        }
+    }
     RegistryBatch(const RegistryBatch&) = delete;
     RegistryBatch& operator=(const RegistryBatch&) = delete;
 
+    RegistryResult Began() const { return began_; }
+    // Ends the batch now; whether its writes reached the store.
+    RegistryResult End()
+    {
+        ended_ = true;
+        return store_.EndBatch();
+    }
+
 private:
     RegistryStore& store_;
+    RegistryResult began_;
+    bool ended_ = false;
 };
 
 } // namespace bmd

@@ -3,6 +3,7 @@
 #include "util/Log.h"
 
 #include <cstring>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -22,6 +23,12 @@ CREATE TABLE IF NOT EXISTS registry_values (
   type INTEGER NOT NULL,              -- 1 REG_SZ, 4 REG_DWORD; other codes may be present and read as ""
   data BLOB NOT NULL,                 -- the exact bytes: REG_SZ = the narrow (UTF-8 here) text plus one NUL; REG_DWORD = 4 bytes little-endian
   PRIMARY KEY (root, path, name));)sql";
+
+bool IsBusy(int code)
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
 
 bool IsDamage(int code)
 {
@@ -100,6 +107,26 @@ int QueryText(sqlite3* db, const char* sql, std::string& text)
     return result == SQLITE_DONE ? SQLITE_OK : result;
 }
 
+// The file as an SQLite URI that reads it as unchanging; every byte of the
+// name but letters, digits and "/-._~" is percent-encoded.
+std::string ImmutableUri(const std::filesystem::path& file)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : file.native()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9')
+            || std::string_view("/-._~").find(c) != std::string_view::npos) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4U];
+            uri += kHex[byte & 0xFU];
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 std::filesystem::path WithSuffix(const std::filesystem::path& file, const std::string& suffix)
 {
     std::filesystem::path result = file;
@@ -112,17 +139,48 @@ std::filesystem::path WithSuffix(const std::filesystem::path& file, const std::s
 SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path file, std::chrono::milliseconds busyTimeout)
     : file_(std::move(file)), busyTimeout_(busyTimeout)
 {
-    OpenOutcome outcome = TryOpen();
+    Open();
+}
+
+bool SqliteRegistryStore::Reopen()
+{
+    if (!db_ && openResult_ == kRegistryBusy) {
+        Open();
+    }
+    return db_ != nullptr;
+}
+
+void SqliteRegistryStore::Open()
+{
+    openResult_ = kRegistrySuccess;
+    readOnly_ = false;
+    OpenOutcome outcome = TryOpen(OpenMode::ReadWrite);
     if (outcome == OpenOutcome::Damaged) {
         const auto aside = SetDamagedFileAside();
         if (aside) {
             Warn("the score store " + file_.string() + " was damaged or not ours; kept as " + aside->string()
                  + ", a fresh one is started");
         }
-        outcome = aside ? TryOpen() : OpenOutcome::Unavailable;
+        outcome = aside ? TryOpen(OpenMode::ReadWrite) : OpenOutcome::Unavailable;
     }
-    if (outcome != OpenOutcome::Ready) {
+    std::error_code ignored;
+    if (outcome == OpenOutcome::Unavailable && std::filesystem::is_regular_file(file_, ignored)) {
+        // A store the player cannot write (a locked-down or shared folder)
+        // still shows its scores.
+        outcome = TryOpen(OpenMode::ReadOnly);
+        if (outcome != OpenOutcome::Ready) {
+            outcome = TryOpen(OpenMode::Immutable);
+        }
+    }
+    if (readOnly_ && outcome == OpenOutcome::Ready) {
+        Warn("the score store " + file_.string() + " cannot be written; its scores are read only");
+    }
+    if (outcome == OpenOutcome::Busy) {
+        openResult_ = kRegistryBusy;
+        Close();
+    } else if (outcome != OpenOutcome::Ready) {
         Warn("the score store " + file_.string() + " cannot be opened; scores are kept for this run only");
+        openResult_ = kRegistryCannotOpen;
         Close();
     }
 }
@@ -132,31 +190,48 @@ SqliteRegistryStore::~SqliteRegistryStore()
     Close();
 }
 
-SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen()
+int SqliteRegistryStore::OpenConnection(OpenMode mode)
+{
+    sqlite3* raw = nullptr;
+    int result = SQLITE_OK;
+    if (mode == OpenMode::Immutable) {
+        // Nobody can change a file in a folder that cannot be written, so it
+        // is read without the locks that would need files beside it.
+        result = sqlite3_open_v2(ImmutableUri(file_).c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    } else {
+        const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                                                     : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+        result = sqlite3_open_v2(file_.c_str(), &raw, flags, nullptr);
+    }
+    db_.reset(raw);
+    if (result == SQLITE_OK) {
+        sqlite3_extended_result_codes(db_.get(), 1);
+        sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
+    }
+    return result;
+}
+
+SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
 {
     Close();
-    std::error_code ignored;
-    if (file_.has_parent_path()) {
+    if (mode == OpenMode::ReadWrite && file_.has_parent_path()) {
+        std::error_code ignored;
         std::filesystem::create_directories(file_.parent_path(), ignored);
     }
-    const std::u8string name = file_.u8string();
-    sqlite3* raw = nullptr;
-    int result = sqlite3_open_v2(reinterpret_cast<const char*>(name.c_str()), &raw,
-                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    db_.reset(raw);
-    if (result != SQLITE_OK) {
+    if (OpenConnection(mode) != SQLITE_OK) {
         return OpenOutcome::Unavailable;
     }
-    sqlite3_extended_result_codes(db_.get(), 1);
-    sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
 
     // Look before touching anything: a file that is no database, a damaged one
     // or another program's database goes aside exactly as it was found. The
     // first read waits at most one busy timeout for another program.
     std::string text;
-    result = QueryText(db_.get(), "PRAGMA quick_check(1)", text);
+    int result = QueryText(db_.get(), "PRAGMA quick_check(1)", text);
     if (IsDamage(result) || (result == SQLITE_OK && text != "ok")) {
-        return OpenOutcome::Damaged;
+        return mode == OpenMode::ReadWrite ? OpenOutcome::Damaged : OpenOutcome::Unavailable;
+    }
+    if (IsBusy(result)) {
+        return OpenOutcome::Busy;
     }
     if (result != SQLITE_OK) {
         return OpenOutcome::Unavailable;
@@ -168,10 +243,10 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen()
         return OpenOutcome::Damaged;
     }
     if (result != SQLITE_OK) {
-        return OpenOutcome::Unavailable;
+        return IsBusy(result) ? OpenOutcome::Busy : OpenOutcome::Unavailable;
     }
     if (ourTables == 1 || (ourTables == 0 && otherTables > 0)) {
-        return OpenOutcome::Damaged;
+        return mode == OpenMode::ReadWrite ? OpenOutcome::Damaged : OpenOutcome::Unavailable;
     }
     if (ourTables == 2) {
         result = PrepareStatements();
@@ -181,13 +256,17 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen()
                                                                        : OpenOutcome::Unavailable;
         }
     }
+    // SQLite opens a file it may not write read only, whatever was asked.
+    if (mode != OpenMode::ReadWrite || sqlite3_db_readonly(db_.get(), "main") == 1) {
+        readOnly_ = ourTables == 2;
+        return readOnly_ ? OpenOutcome::Ready : OpenOutcome::Unavailable;
+    }
 
     // WAL lets a second copy of the game read while this one writes; NORMAL
     // is safe with it (a power cut can lose the last commit, never the file).
-    // In a read-only folder neither can change, and the store still reads.
     result = QueryText(db_.get(), "PRAGMA journal_mode=WAL", text);
-    if (result != SQLITE_OK && (result & 0xFF) != SQLITE_READONLY) {
-        return OpenOutcome::Unavailable;
+    if (result != SQLITE_OK) {
+        return IsBusy(result) ? OpenOutcome::Busy : OpenOutcome::Unavailable;
     }
     sqlite::Execute(db_.get(), "PRAGMA synchronous=NORMAL");
 
@@ -200,6 +279,9 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen()
             if (result != SQLITE_OK) {
                 sqlite::Execute(db_.get(), "ROLLBACK");
             }
+        }
+        if (IsBusy(result)) {
+            return OpenOutcome::Busy;
         }
         if (result != SQLITE_OK || PrepareStatements() != SQLITE_OK) {
             return OpenOutcome::Unavailable;
@@ -324,17 +406,29 @@ RegistryResult SqliteRegistryStore::NoteWriteResult(int sqliteResult)
     if (sqliteResult == SQLITE_DONE || sqliteResult == SQLITE_OK) {
         return kRegistrySuccess;
     }
-    if (batchDepth_ > 0) {
-        batchBroken_ = true;
+    const RegistryResult result = FromSqlite(sqliteResult);
+    if (batchDepth_ > 0 && batchFailure_ == kRegistrySuccess) {
+        batchFailure_ = result;
     }
-    return FromSqlite(sqliteResult);
+    return result;
+}
+
+RegistryResult SqliteRegistryStore::WriteRefusal() const
+{
+    if (!db_) {
+        return openResult_;
+    }
+    if (readOnly_) {
+        return kRegistryAccessDenied;
+    }
+    return batchDepth_ > 0 ? batchFailure_ : kRegistrySuccess;
 }
 
 RegistryResult SqliteRegistryStore::OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key)
 {
     key = 0;
     if (!db_) {
-        return kRegistryAccessDenied;
+        return openResult_;
     }
     std::string normal = NormalisedPath(path);
     RegistryResult result = kRegistrySuccess;
@@ -349,7 +443,7 @@ RegistryResult SqliteRegistryStore::CreateKey(std::uint32_t root, const std::str
 {
     key = 0;
     if (!db_) {
-        return kRegistryAccessDenied;
+        return openResult_;
     }
     const auto segments = PathSegments(path);
     std::string normal = JoinSegments(segments, segments.size());
@@ -358,8 +452,8 @@ RegistryResult SqliteRegistryStore::CreateKey(std::uint32_t root, const std::str
         if (result != kRegistrySuccess) {
             return result;
         }
-        if (WritesBlocked()) {
-            return kRegistryBusy;
+        if (const RegistryResult refused = WriteRefusal(); refused != kRegistrySuccess) {
+            return refused;
         }
         for (std::size_t count = 1; count <= segments.size(); ++count) {
             sqlite::StatementScope scope(insertKey_);
@@ -430,8 +524,8 @@ RegistryResult SqliteRegistryStore::SetValue(RegistryKey key, const std::string&
     if (opened == nullptr || !db_) {
         return kRegistryInvalidHandle;
     }
-    if (WritesBlocked()) {
-        return kRegistryBusy;
+    if (const RegistryResult refused = WriteRefusal(); refused != kRegistrySuccess) {
+        return refused;
     }
     sqlite::StatementScope scope(upsertValue_);
     upsertValue_.BindInt(1, opened->root);
@@ -447,33 +541,44 @@ RegistryResult SqliteRegistryStore::CloseKey(RegistryKey key)
     return openKeys_.erase(key) == 1 ? kRegistrySuccess : kRegistryInvalidHandle;
 }
 
-void SqliteRegistryStore::BeginBatch()
+RegistryResult SqliteRegistryStore::BeginBatch()
 {
     if (batchDepth_++ > 0) {
-        return;
+        return batchFailure_;
     }
     batchInTransaction_ = false;
-    batchBroken_ = true;
+    batchFailure_ = WriteRefusal();
+    if (batchFailure_ != kRegistrySuccess) {
+        return batchFailure_;
+    }
     // IMMEDIATE takes the write lock now (waiting up to the busy timeout), so
     // the reads inside the batch cannot go stale before its writes.
-    if (db_ && sqlite::Execute(db_.get(), "BEGIN IMMEDIATE") == SQLITE_OK) {
-        batchInTransaction_ = true;
-        batchBroken_ = false;
-    }
+    const int result = sqlite::Execute(db_.get(), "BEGIN IMMEDIATE");
+    batchInTransaction_ = result == SQLITE_OK;
+    batchFailure_ = FromSqlite(result);
+    return batchFailure_;
 }
 
-void SqliteRegistryStore::EndBatch()
+RegistryResult SqliteRegistryStore::EndBatch()
 {
-    if (batchDepth_ == 0 || --batchDepth_ > 0) {
-        return;
+    if (batchDepth_ == 0) {
+        return kRegistryInvalidHandle;
     }
+    if (--batchDepth_ > 0) {
+        return batchFailure_;
+    }
+    RegistryResult result = batchFailure_;
     if (batchInTransaction_ && db_) {
-        if (batchBroken_ || sqlite::Execute(db_.get(), "COMMIT") != SQLITE_OK) {
+        if (result == kRegistrySuccess) {
+            result = FromSqlite(sqlite::Execute(db_.get(), "COMMIT"));
+        }
+        if (result != kRegistrySuccess) {
             sqlite::Execute(db_.get(), "ROLLBACK");
         }
     }
     batchInTransaction_ = false;
-    batchBroken_ = false;
+    batchFailure_ = kRegistrySuccess;
+    return result;
 }
 
 } // namespace bmd

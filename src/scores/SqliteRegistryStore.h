@@ -19,11 +19,12 @@ namespace bmd {
 // Paths and names compare without regard to ASCII case, as in the registry.
 //
 // Opening never fails outright: a file that is not a database or is damaged
-// is renamed aside (<file>.damaged-<n>) and a fresh one is made; a folder that
-// cannot be written or a database held by another program leaves a store
-// whose operations fail, and the callers carry on with what they hold in
-// memory. Several programs may share the file; one object belongs to one
-// thread.
+// is renamed aside (<file>.damaged-<n>) and a fresh one is made; a store that
+// cannot be written is opened read only; a file that cannot be opened at all
+// or a database held by another program leaves a store whose operations
+// fail, and the callers carry on with what they hold in memory. Several
+// programs may share the file: each batch is one write transaction. One
+// object belongs to one thread.
 class SqliteRegistryStore final : public RegistryStore {
 public:
     static constexpr std::chrono::milliseconds kDefaultBusyTimeout{5000};
@@ -36,6 +37,13 @@ public:
 
     // False when the file could not be opened or made; every operation fails then.
     bool IsOpen() const { return db_ != nullptr; }
+    // Open, but every write is refused.
+    bool IsReadOnly() const { return readOnly_; }
+    // Why the store is not open: kRegistryBusy while another program holds
+    // it, else kRegistryCannotOpen.
+    RegistryResult OpenResult() const { return openResult_; }
+    // Opens a store that was busy at the first try; whether it is open now.
+    bool Reopen();
 
     RegistryResult OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key) override;
     RegistryResult CreateKey(std::uint32_t root, const std::string& path, RegistryKey& key) override;
@@ -49,17 +57,20 @@ public:
     // One transaction per outermost batch. A write that fails inside it rolls
     // the whole batch back and makes the rest of its writes fail at once, so a
     // locked file costs one busy wait per batch, not one per value.
-    void BeginBatch() override;
-    void EndBatch() override;
+    RegistryResult BeginBatch() override;
+    RegistryResult EndBatch() override;
 
 private:
-    enum class OpenOutcome { Ready, Damaged, Unavailable };
+    enum class OpenOutcome { Ready, Damaged, Busy, Unavailable };
+    enum class OpenMode { ReadWrite, ReadOnly, Immutable };
     struct OpenedKey {
         std::uint32_t root;
         std::string path;
     };
 
-    OpenOutcome TryOpen();
+    void Open();
+    int OpenConnection(OpenMode mode);
+    OpenOutcome TryOpen(OpenMode mode);
     int CountTables(int& ours, int& others);
     int PrepareStatements();
     // Renames the file and its journals aside; where to, or empty on failure.
@@ -68,7 +79,8 @@ private:
     bool KeyExists(std::uint32_t root, const std::string& path, RegistryResult& result);
     RegistryKey AddOpenKey(std::uint32_t root, std::string path);
     const OpenedKey* FindKey(RegistryKey key) const;
-    bool WritesBlocked() const { return batchDepth_ > 0 && batchBroken_; }
+    // Why a write cannot be made now (success when it can).
+    RegistryResult WriteRefusal() const;
     RegistryResult NoteWriteResult(int sqliteResult);
 
     std::filesystem::path file_;
@@ -82,8 +94,10 @@ private:
     std::map<RegistryKey, OpenedKey> openKeys_;
     RegistryKey nextKey_ = 1;
     int batchDepth_ = 0;
-    bool batchBroken_ = false;
+    RegistryResult batchFailure_ = kRegistrySuccess; // the first failure in the open batch
     bool batchInTransaction_ = false;
+    bool readOnly_ = false;
+    RegistryResult openResult_ = kRegistrySuccess;
 };
 
 } // namespace bmd

@@ -1,5 +1,8 @@
 #include "shell/HyperJump.h"
 
+#include "common/MessageBoxes.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -7,8 +10,13 @@ namespace bmd::shell {
 
 void HyperJump(const QString& address)
 {
-    // The result is of no use: no browser or no handler means nothing happens.
-    (void)QDesktopServices::openUrl(QUrl(address));
+    if (!QDesktopServices::openUrl(QUrl(address))) {
+        // The address can be selected and copied from the message.
+        ui::ShowMessage(QApplication::activeWindow(),
+                        QStringLiteral("The web page could not be opened: no web browser could be started.\n\n"
+                                       "Its address is %1")
+                            .arg(address));
+    }
 }
 
 } // namespace bmd::shell

@@ -1,31 +1,37 @@
 #include "ui/GameSession.h"
 
-#include "scores/HighScores.h"
-#include "scores/SqliteRegistryStore.h"
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmSplash.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace bmd::ui {
 
-GameSession::GameSession(const QString& storeFile, const QString& fileToOpen)
-    : storeFile_(storeFile), fileToOpen_(fileToOpen)
+GameSession::GameSession(std::filesystem::path storeFile, std::filesystem::path fileToOpen)
+    : scores_(std::move(storeFile)), fileToOpen_(std::move(fileToOpen))
 {
 }
 
 GameSession::~GameSession() = default;
 
-QString GameSession::DefaultStoreFile()
+std::filesystem::path GameSession::DefaultStoreFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/registry.sqlite");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
+        return {};
+    }
+    return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "registry.sqlite";
 }
 
 void GameSession::Start(int year)
 {
-    splash_ = new frmSplash([this] { SeedHighScores(); }, [this] { LoadMainWindow(); }, year);
+    // The store is opened once the splash is on screen: whatever state it is
+    // in, it never holds up the first window.
+    splash_ = new frmSplash([this] { scores_.Open(); }, [this] { LoadMainWindow(); }, year);
     splash_->show();
     // A window manager gives no splash the keyboard of itself, and a key
     // press is one way to leave it.
@@ -40,18 +46,11 @@ void GameSession::BuildMainWindow()
     if (!mainWindow_) {
         mainWindow_ = std::make_unique<frmBrightmooseConcentration>(nullptr, nullptr,
                                                                     frmBrightmooseConcentration::Loading::Later);
-        mainWindow_->SetHighScores(highScores_.get());
+        mainWindow_->SetScoreKeeper(&scores_);
         // The native window and the layout too, so that showing only maps it.
         mainWindow_->winId();
         mainWindow_->ensurePolished();
     }
-}
-
-void GameSession::SeedHighScores()
-{
-    highScores_ = std::make_unique<HighScores>(
-        std::make_unique<SqliteRegistryStore>(std::filesystem::path(QFile::encodeName(storeFile_).toStdString())));
-    highScores_->SeedHighScores();
 }
 
 void GameSession::LoadMainWindow()
@@ -60,7 +59,7 @@ void GameSession::LoadMainWindow()
     mainWindow_->Form_Load();
     mainWindow_->show();
     mainWindow_->activateWindow();
-    if (!fileToOpen_.isEmpty()) {
+    if (!fileToOpen_.empty()) {
         // After the splash has gone, so that a message about a bad file
         // stands over the dealt table.
         QTimer::singleShot(0, mainWindow_.get(), [this] { mainWindow_->OpenGameFile(fileToOpen_); });

@@ -1,51 +1,48 @@
 #pragma once
 
+#include "ui/ScoreKeeper.h"
 #include "ui/frmSplash.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QString>
 
+#include <filesystem>
 #include <memory>
-
-namespace bmd {
-class HighScores;
-}
 
 namespace bmd::ui {
 
 class frmBrightmooseConcentration;
 
-// One run of the program: the high-score table, the splash window and, from
-// the hand-over on, the main window.
+// One run of the program: the high scores, the splash window and, from the
+// hand-over on, the main window.
 class GameSession : public QObject {
     Q_OBJECT
 
 public:
-    // storeFile: where the high scores live; fileToOpen: a saved game named
-    // on the command line, opened once the main window is up ("" for none).
-    GameSession(const QString& storeFile, const QString& fileToOpen);
+    // storeFile: where the high scores live ("" where there is no writable
+    // place); fileToOpen: a saved game named on the command line, opened once
+    // the main window is up ("" for none). Both are the system's own bytes.
+    GameSession(std::filesystem::path storeFile, std::filesystem::path fileToOpen);
     ~GameSession() override;
 
     void Start(int year);
 
-    HighScores& Scores() { return *highScores_; }
+    ScoreKeeper& Scores() { return scores_; }
     frmSplash* Splash() const { return splash_; }
     frmBrightmooseConcentration* MainWindow() const { return mainWindow_.get(); }
 
-    // The store's usual place: registry.sqlite in the per-user data folder.
-    static QString DefaultStoreFile();
+    // The store's usual place: registry.sqlite in the per-user data folder;
+    // "" when that folder cannot be made or written.
+    static std::filesystem::path DefaultStoreFile();
 
 private:
-    void SeedHighScores();
     void BuildMainWindow();
     void LoadMainWindow();
 
     static constexpr int kBuildDelayMs = 250;
 
-    QString storeFile_;
-    QString fileToOpen_;
-    std::unique_ptr<HighScores> highScores_;
+    ScoreKeeper scores_;
+    std::filesystem::path fileToOpen_;
     QPointer<frmSplash> splash_;
     std::unique_ptr<frmBrightmooseConcentration> mainWindow_;
 };

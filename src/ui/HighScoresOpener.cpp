@@ -1,6 +1,6 @@
 #include "ui/HighScoresOpener.h"
 
-#include "scores/HighScores.h"
+#include "ui/ScoreKeeper.h"
 #include "ui/frmHighScores.h"
 
 #include <utility>
@@ -14,7 +14,7 @@ void HighScoresOpener::ShowTable()
 
 void HighScoresOpener::OfferEntry(std::int16_t tries)
 {
-    if (highScores_ == nullptr || !highScores_->Qualifies(tries)) {
+    if (scores_ == nullptr || !scores_->Qualifies(tries)) {
         return;
     }
     if (open_) {
@@ -26,12 +26,12 @@ void HighScoresOpener::OfferEntry(std::int16_t tries)
 
 void HighScoresOpener::Open(bool newScorePending, std::int16_t tries)
 {
-    if (highScores_ == nullptr || open_) {
+    if (scores_ == nullptr || open_) {
         return;
     }
     open_ = true;
     {
-        frmHighScores window(owner_, *highScores_, newScorePending, tries);
+        frmHighScores window(owner_, *scores_, newScorePending, tries);
         window.exec();
     }
     open_ = false;

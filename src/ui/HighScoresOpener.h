@@ -5,11 +5,9 @@
 
 class QWidget;
 
-namespace bmd {
-class HighScores;
-}
-
 namespace bmd::ui {
+
+class ScoreKeeper;
 
 // Opens the high-score window modally over its owner: to view the table, or
 // to enter a finished game's score. The window is never open twice: a game
@@ -19,7 +17,7 @@ public:
     explicit HighScoresOpener(QWidget* owner) : owner_(owner) {}
 
     // Without a table, no game earns a place and there is nothing to show.
-    void SetHighScores(HighScores* highScores) { highScores_ = highScores; }
+    void SetScoreKeeper(ScoreKeeper* scores) { scores_ = scores; }
 
     void ShowTable();
     // Opens the entry if the game earns a place in the table.
@@ -29,7 +27,7 @@ private:
     void Open(bool newScorePending, std::int16_t tries);
 
     QWidget* owner_;
-    HighScores* highScores_ = nullptr;
+    ScoreKeeper* scores_ = nullptr;
     bool open_ = false;
     std::optional<std::int16_t> waitingEntry_;
 };

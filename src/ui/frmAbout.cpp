@@ -19,6 +19,8 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ApplyWindowStyle(this);
     setFixedSize(Px(7200), Px(4875));
+    // In the middle of the screen, not over the window that opened it.
+    CentreOnScreen(this);
 
     auto* Image1 = new QLabel(this);
     Image1->setGeometry(Px(120), Px(120), Px(3060), Px(3555));

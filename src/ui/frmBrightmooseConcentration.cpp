@@ -62,6 +62,7 @@ frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, Q
     connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
 
     resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    CentreOnScreen(this);
     if (loading == Loading::Now) {
         Form_Load();
     }
@@ -228,7 +229,7 @@ void frmBrightmooseConcentration::SaveGame()
     }
     SaveFileName = fileName;
     // Read after the dialog: a turn resolved while it was open is saved resolved.
-    WriteGameFile(this, fileName, game_.ToSavedGame());
+    WriteGameFile(this, NativePath(fileName), game_.ToSavedGame());
 }
 
 void frmBrightmooseConcentration::OpenGame()
@@ -238,12 +239,12 @@ void frmBrightmooseConcentration::OpenGame()
         return;
     }
     OpenFileName = fileName;
-    OpenGameFile(fileName);
+    OpenGameFile(NativePath(fileName));
 }
 
-bool frmBrightmooseConcentration::OpenGameFile(const QString& fileName)
+bool frmBrightmooseConcentration::OpenGameFile(const std::filesystem::path& file)
 {
-    const std::optional<SavedGame> game = ReadGameFile(this, fileName);
+    const std::optional<SavedGame> game = ReadGameFile(this, file);
     if (game) {
         game_.RestoreSavedGame(*game);
     }

@@ -9,14 +9,11 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <filesystem>
 #include <memory>
 
 class QAction;
 class QToolBar;
-
-namespace bmd {
-class HighScores;
-}
 
 namespace bmd::ui {
 
@@ -49,7 +46,7 @@ public:
 
     // The high-score table of the run; without one, no game earns a place
     // and High Scores shows nothing.
-    void SetHighScores(HighScores* highScores) { highScoresOpener_.SetHighScores(highScores); }
+    void SetScoreKeeper(ScoreKeeper* scores) { highScoresOpener_.SetScoreKeeper(scores); }
 
     Game& GameLogic() { return game_; }
     CardTable* Table() const { return table_; }
@@ -63,7 +60,7 @@ public:
     // Replaces the game on the table by the saved game in the file; a file
     // that cannot be read or is no saved game gets a message and changes
     // nothing. Returns whether the game was opened.
-    bool OpenGameFile(const QString& fileName);
+    bool OpenGameFile(const std::filesystem::path& file);
 
     // GameWindow
     void ShowTable(const CardsOnTable& onTable) override;

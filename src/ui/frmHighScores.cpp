@@ -5,6 +5,7 @@
 #include "shell/HelpFiles.h"
 #include "ui/Accessibility.h"
 #include "ui/HelpMenu.h"
+#include "ui/ScoreKeeper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,10 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace bmd::ui {
 
@@ -44,6 +47,27 @@ void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
     widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
+// The grid, with the lines around its fixed (header) row in black; the
+// others are light grey.
+class ScoreGrid : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QTableWidget::paintEvent(event);
+        QPainter painter(viewport());
+        painter.setPen(Qt::black);
+        for (int column = 0; column < columnCount(); ++column) {
+            // Each cell's grid lines lie just right of it and just below it.
+            const QRect cell = visualRect(model()->index(0, column));
+            painter.drawLine(cell.right() + 1, cell.top(), cell.right() + 1, cell.bottom() + 1);
+            painter.drawLine(cell.left(), cell.bottom() + 1, cell.right() + 1, cell.bottom() + 1);
+        }
+    }
+};
+
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip)
 {
     auto* button = new QPushButton(caption, parent);
@@ -56,8 +80,8 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-frmHighScores::frmHighScores(QWidget* owner, HighScores& highScores, bool newScorePending, std::int16_t tries)
-    : QDialog(owner), NewScorePending(newScorePending), highScores_(highScores), tries_(tries)
+frmHighScores::frmHighScores(QWidget* owner, ScoreKeeper& scores, bool newScorePending, std::int16_t tries)
+    : QDialog(owner), NewScorePending(newScorePending), scores_(scores), tries_(tries)
 {
     setObjectName(QStringLiteral("frmHighScores"));
     setWindowTitle(QStringLiteral("Brightmoose Derudirodozir High Scores"));
@@ -76,9 +100,7 @@ frmHighScores::frmHighScores(QWidget* owner, HighScores& highScores, bool newSco
 
     // A sizable window whose controls stay where they are.
     resize(Px(kClientWidthTwips), layout->menuBar()->sizeHint().height() + Px(kClientHeightTwips));
-    if (const QScreen* screen = (owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen())) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this);
 
     Form_Load();
 }
@@ -121,7 +143,7 @@ void frmHighScores::BuildControls(QWidget* client)
     QPalette namePalette = txtPlayer->palette();
     namePalette.setColor(QPalette::Base, kNameBoxGreen);
     txtPlayer->setPalette(namePalette);
-    txtPlayer->setMaxLength(32767); // as long as the box allows
+    txtPlayer->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
     lblPlayer->setBuddy(txtPlayer);
 
     btnClear = AddButton(client, "btnClear", QStringLiteral("&Clear"), QStringLiteral("Clear High Scores"));
@@ -136,7 +158,7 @@ void frmHighScores::BuildControls(QWidget* client)
     connect(btnOK, &QPushButton::clicked, this, &frmHighScores::btnOK_Click);
 
     InstallAccessibility();
-    fgHighScores = new QTableWidget(kRows, 2, client);
+    fgHighScores = new ScoreGrid(kRows, 2, client);
     fgHighScores->setObjectName(QStringLiteral("fgHighScores"));
     fgHighScores->setAccessibleName(QStringLiteral("High Scores"));
     PlaceTwips(fgHighScores, 960, 360, 3255, 3015);
@@ -176,9 +198,9 @@ void frmHighScores::Form_Load()
 
     // A score that finds no place (not reachable through the openers, which
     // decide on the same table) opens the table as it is, in view mode.
-    PlacedScore placed{highScores_.StoredTable()};
+    PlacedScore placed{scores_.Table()};
     if (NewScorePending) {
-        placed = highScores_.WithNewScore(tries_);
+        placed = scores_.WithNewScore(tries_);
         NewPosition = placed.position;
     }
     if (NewPosition != 0) {
@@ -231,9 +253,9 @@ void frmHighScores::btnSave_Click()
     }
     // Shown as typed for the rest of the run; the store keeps it without
     // surrounding spaces.
-    highScores_.SaveNewScore(tries_, txtPlayer->text().toStdString());
+    scores_.SaveNewScore(tries_, txtPlayer->text(), this);
     NewPosition = 0;
-    ShowTable(highScores_.StoredTable());
+    ShowTable(scores_.Table());
 
     SetClearEnabled(true);
     btnOK->setEnabled(true);
@@ -254,8 +276,8 @@ void frmHighScores::btnClear_Click()
         != MessageAnswer::Yes) {
         return;
     }
-    highScores_.ResetHighScores();
-    ShowTable(highScores_.StoredTable());
+    scores_.ResetHighScores(this);
+    ShowTable(scores_.Table());
 }
 
 void frmHighScores::btnOK_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/HighScores.h"
+#include "scores/HighScoreTable.h"
 
 #include <QDialog>
 
@@ -14,8 +14,10 @@ class QTableWidget;
 
 namespace bmd::ui {
 
+class ScoreKeeper;
+
 // The ten best games. Made anew for each opening and shown modally with
-// exec(); the table itself belongs to the HighScores object.
+// exec(); the table itself is kept by the ScoreKeeper.
 //
 // Entry mode (newScorePending): the table is shown with the game's tries in
 // their place and the player saves a name for them; closing without saving
@@ -24,7 +26,7 @@ class frmHighScores : public QDialog {
     Q_OBJECT
 
 public:
-    frmHighScores(QWidget* owner, HighScores& highScores, bool newScorePending, std::int16_t tries);
+    frmHighScores(QWidget* owner, ScoreKeeper& scores, bool newScorePending, std::int16_t tries);
 
     // True: opened for a new score (entry mode); false: view mode.
     const bool NewScorePending;
@@ -45,7 +47,7 @@ private:
     // The Clear button and File > Clear go together.
     void SetClearEnabled(bool enabled);
 
-    HighScores& highScores_;
+    ScoreKeeper& scores_;
     std::int16_t tries_;
     // The position of the new entry in entry mode, until it is saved.
     std::int16_t NewPosition = 0;

@@ -10,12 +10,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
+
+#include <utility>
 
 namespace bmd::ui {
 
-frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow, int year)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), seedHighScores_(std::move(seedHighScores)),
+frmSplash::frmSplash(std::function<void()> onScreen, std::function<void()> loadMainWindow, int year)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), onScreen_(std::move(onScreen)),
       loadMainWindow_(std::move(loadMainWindow))
 {
     // The two seconds run from the creation of the window, as a timer that
@@ -58,9 +59,7 @@ frmSplash::frmSplash(std::function<void()> seedHighScores, std::function<void()>
 
     // Nothing on the splash takes the focus, so every key reaches the window.
     setFocusPolicy(Qt::StrongFocus);
-    if (QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(this);
 
     Form_Load(year);
 }
@@ -70,8 +69,14 @@ void frmSplash::Form_Load(int year)
     if (year != 2011) {
         lblCopyright->setText(QString::fromStdString(CopyrightNotice(year)));
     }
-    if (seedHighScores_) {
-        seedHighScores_();
+}
+
+void frmSplash::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (onScreen_) {
+        // After this paint has reached the screen.
+        QTimer::singleShot(0, this, std::exchange(onScreen_, nullptr));
     }
 }
 

@@ -19,15 +19,16 @@ class frmSplash : public QWidget {
 public:
     static constexpr int kShowMs = 2000;
 
-    // seedHighScores runs while the splash loads, before it is shown;
+    // onScreen runs once, right after the splash was first painted;
     // loadMainWindow loads and shows the main window at the hand-over.
-    frmSplash(std::function<void()> seedHighScores, std::function<void()> loadMainWindow, int year);
+    frmSplash(std::function<void()> onScreen, std::function<void()> loadMainWindow, int year);
 
     QLabel* CopyrightLabel() const { return lblCopyright; }
     QFrame* Frame() const { return Frame1; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -36,7 +37,7 @@ private:
     void Timer1_Timer();
     void HandOver();
 
-    std::function<void()> seedHighScores_;
+    std::function<void()> onScreen_;
     std::function<void()> loadMainWindow_;
     QFrame* Frame1 = nullptr;
     QLabel* lblCopyright = nullptr;

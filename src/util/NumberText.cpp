@@ -32,20 +32,18 @@ std::string TrimSpaces(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::optional<double> ParseNumber(const std::string& text)
+std::optional<double> ParseNumber(const std::string& text, char decimalPoint)
 {
     const std::string trimmed = TrimSpaces(text);
     std::size_t i = 0;
-    std::string number; // what from_chars takes: no '+', no spaces
+    const bool negative = !trimmed.empty() && trimmed[0] == '-';
     if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) {
-        if (trimmed[i] == '-') {
-            number += '-';
-        }
         ++i;
     }
     const std::size_t mantissaStart = i;
     std::size_t digits = SkipDigits(trimmed, i);
-    if (i < trimmed.size() && trimmed[i] == '.') {
+    const std::size_t integerEnd = i;
+    if (i < trimmed.size() && trimmed[i] == decimalPoint) {
         ++i;
         digits += SkipDigits(trimmed, i);
     }
@@ -64,7 +62,14 @@ std::optional<double> ParseNumber(const std::string& text)
     if (i != trimmed.size()) {
         return std::nullopt;
     }
-    number += trimmed.substr(mantissaStart);
+    // What from_chars takes: no '+', a '.' for the decimal point.
+    std::string number = trimmed.substr(mantissaStart);
+    if (integerEnd < trimmed.size() && trimmed[integerEnd] == decimalPoint) {
+        number[integerEnd - mantissaStart] = '.';
+    }
+    if (negative) {
+        number.insert(0, 1, '-');
+    }
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc() || end != number.data() + number.size()) {

@@ -157,14 +157,14 @@ private slots:
         QCOMPARE(int(preview.position), 4);
         QCOMPARE(tables::NextRun(file_), scores->StoredTable()); // nothing stored by looking
 
-        QCOMPARE(int(scores->SaveNewScore(50, typed.toStdString())), 4);
+        QCOMPARE(int(scores->SaveNewScore(50, typed.toStdString()).position), 4);
         HighScoreTable expected = preview.table;
         expected.At(4).Name = thisRun.toStdString();
         QCOMPARE(scores->StoredTable(), expected);
         QCOMPARE(tables::Names(scores->StoredTable()).last(), QStringLiteral("Player 9")); // 66 dropped
         expected.At(4).Name = nextRun.toStdString();
         QCOMPARE(tables::NextRun(file_), expected);
-        QCOMPARE(int(scores->SaveNewScore(67, "late")), 0);
+        QCOMPARE(int(scores->SaveNewScore(67, "late").position), 0);
         QCOMPARE(tables::NextRun(file_), expected);
     }
 

@@ -1,17 +1,20 @@
 // The store file in trouble: damaged, unwritable, held by another program,
 // shared by two writers. The game goes on and nothing is lost.
 
+#include "AsAnotherUser.h"
 #include "FileBytes.h"
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
 #include "scores/BrightmooseConcentrationModule.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
-#include <atomic>
-#include <thread>
+#include <random>
 
 using bmd::HighScores;
 using bmd::HighScoreTable;
@@ -37,12 +40,6 @@ HighScoreTable TableInFile(const QString& file)
         table.At(position) = {read("Player" + std::to_string(position)), read("Score" + std::to_string(position))};
     }
     return table;
-}
-
-// One writer's table of one round: every score the round, names "<writer> <round> <position>".
-HighScoreTable RoundTable(const QString& writer, int round)
-{
-    return tables::Make(QStringList(10, QString::number(round)), QStringLiteral("%1 %2").arg(writer).arg(round));
 }
 
 } // namespace
@@ -114,40 +111,73 @@ private slots:
     }
 
     // No store at all: the run goes on with the table in memory.
-    void unwritableFolder_data()
+    void noStore_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::newRow("folder path runs through a file") << "file";
         QTest::newRow("store path is a folder") << "folder";
-        QTest::newRow("read-only folder") << "readonly";
+        QTest::newRow("no place at all") << "none";
     }
-    void unwritableFolder()
+    void noStore()
     {
         QFETCH(QString, kind);
-        QString file = file_;
-        if (kind == QLatin1String("file")) {
-            QVERIFY(WriteBytes(dir_->filePath("blocker"), "x"));
-            file = dir_->filePath("blocker/Brightmoose/registry.sqlite");
-        } else if (kind == QLatin1String("folder")) {
-            QVERIFY(QDir().mkpath(file));
+        std::unique_ptr<HighScores> scores;
+        if (kind == QLatin1String("none")) {
+            scores = std::make_unique<HighScores>(std::make_unique<bmd::NoRegistryStore>());
         } else {
-            QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
-            if (WriteBytes(dir_->filePath("probe"), "x")) {
-                QSKIP("this user may write into a read-only folder");
+            QString file = file_;
+            if (kind == QLatin1String("file")) {
+                QVERIFY(WriteBytes(dir_->filePath("blocker"), "x"));
+                file = dir_->filePath("blocker/Brightmoose/registry.sqlite");
+            } else {
+                QVERIFY(QDir().mkpath(file));
             }
+            scores = tables::Open(file);
+            QVERIFY(!IsOpen(*scores));
         }
-        auto scores = tables::Open(file);
-        QVERIFY(!IsOpen(*scores));
-        scores->SeedHighScores();
+        QCOMPARE(scores->SeedHighScores(), bmd::StoreResult::Unavailable);
         QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
-        QCOMPARE(int(scores->SaveNewScore(10, "Player")), 1);
-        scores->ResetHighScores();
-        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
+        const bmd::SavedScore saved = scores->SaveNewScore(10, "Player");
+        QCOMPARE(int(saved.position), 1);
+        QCOMPARE(saved.result, bmd::StoreResult::Unavailable);
+        QCOMPARE(scores->StoredTable().At(1).Name, std::string("Player")); // kept for this run
+        QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Unavailable);
         QVERIFY(SetAside().isEmpty());
     }
 
-    // Another program holds the file: reads go on where they can, a batch of
-    // writes fails whole, and nothing of the file is lost or set aside.
+    // A store the player cannot write still shows its scores; only writing
+    // is refused, and the file stays as it was.
+    void readOnlyStore_data()
+    {
+        QTest::addColumn<bool>("folderReadOnly");
+        QTest::newRow("read-only folder") << true;
+        QTest::newRow("read-only file") << false;
+    }
+    void readOnlyStore()
+    {
+        if (IsRoot()) {
+            const QString failure = RunAsNobody("readOnlyStore");
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            return;
+        }
+        QFETCH(bool, folderReadOnly);
+        const HighScoreTable stored = tables::Make({"10", "20"});
+        tables::Store(file_, stored);
+        QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
+        QVERIFY(QFile::setPermissions(folderReadOnly ? dir_->path() : file_, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray before = ReadBytes(file_);
+
+        auto scores = tables::Open(file_);
+        QCOMPARE(scores->SeedHighScores(), bmd::StoreResult::ReadOnly);
+        QCOMPARE(scores->StoredTable(), stored);
+        QCOMPARE(scores->SaveNewScore(5, "Quick").result, bmd::StoreResult::ReadOnly);
+        QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::ReadOnly);
+        scores.reset();
+        QCOMPARE(ReadBytes(file_), before);
+    }
+
+    // Another program holds the file: reads go on where they can, a save
+    // fails whole and waits in memory, and is stored once the file is free.
     void heldByAnotherProgram_data()
     {
         QTest::addColumn<QString>("lockSql");
@@ -165,13 +195,27 @@ private slots:
         auto other = std::make_unique<probe::Database>(file_);
         QCOMPARE(other->Execute(lockSql.toStdString()), SQLITE_OK);
 
-        auto scores = tables::Open(file_, 50ms);
-        scores->SeedHighScores();
-        QCOMPARE(scores->StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
-        scores->SaveNewScore(1, "Rejected");
+        auto store = tables::OpenStore(file_, 50ms);
+        bmd::SqliteRegistryStore& sqlite = *store;
+        HighScores scores(std::move(store));
+        QCOMPARE(scores.SeedHighScores(), bmd::StoreResult::Busy);
+        QCOMPARE(scores.StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
+        const bmd::SavedScore saved = scores.SaveNewScore(15, "Waiting");
+        QCOMPARE(saved.result, bmd::StoreResult::Busy);
+        QVERIFY(scores.HasUnsavedScores());
         QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
         other.reset();
         QCOMPARE(TableInFile(file_), stored);
+
+        QVERIFY(sqlite.Reopen());
+        QCOMPARE(scores.StoreUnsavedScores(), bmd::StoreResult::Stored);
+        HighScoreTable expected = tables::Make({"10", "15", "20"});
+        expected.At(2).Name = "Waiting";
+        expected.At(3).Name = "Player 2";
+        for (std::int16_t position = 4; position <= 10; ++position) {
+            expected.At(position).Name = "Player " + std::to_string(position - 1);
+        }
+        QCOMPARE(TableInFile(file_), expected);
         QVERIFY(SetAside().isEmpty());
     }
 
@@ -196,52 +240,69 @@ private slots:
             QVERIFY(store.SetValue(key, "Score5", bmd::kRegDword, dword, 4) != bmd::kRegistrySuccess);
             QVERIFY(store.SetValue(key, "Score6", bmd::kRegDword, dword, 4) != bmd::kRegistrySuccess);
             store.CloseKey(key);
+            QVERIFY(batch.End() != bmd::kRegistrySuccess);
         }
         QCOMPARE(TableInFile(file_), stored);
-        QCOMPARE(int(scores->SaveNewScore(5, "Quick")), 1);
+        QVERIFY(scores->SaveNewScore(5, "Quick").result != bmd::StoreResult::Stored);
         QCOMPARE(TableInFile(file_), stored);
     }
 
-    // Two copies of the game saving at once, into a store neither has made yet:
-    // every write lands, every table lands whole (as each copy sees when it
-    // reads back), and the file stays a sound database.
-    void twoWritersBothComplete()
+    // Two copies of the game, each storing scores in turn into one store:
+    // none is lost, the table ends as the ten best of all, and the file stays
+    // a sound database.
+    void twoCopiesKeepEveryScore()
     {
-        constexpr int kRounds = 25;
-        std::atomic<int> started{0};
-        std::atomic<int> mixedTables{0};
-        const auto writer = [&](const QString& who) {
-            for (++started; started.load() < 2;) {
-                std::this_thread::yield();
-            }
-            auto scores = tables::Open(file_);
-            scores->SeedHighScores();
-            for (int round = 1; round <= kRounds; ++round) {
-                tables::Store(scores->Store(), RoundTable(who, round));
-                bmd::BrightmooseConcentrationModule::WriteRegistryValue(
-                    scores->Store(), bmd::kHkeyLocalMachine, HighScores::kKeyPath,
-                    QStringLiteral("%1 %2").arg(who).arg(round).toStdString(), round);
-                scores->SeedHighScores();
-                const QString first = QString::fromStdString(scores->StoredTable().At(1).Name);
-                const bool whole = scores->StoredTable()
-                                   == RoundTable(first.section(' ', 0, 0), first.section(' ', 1, 1).toInt());
-                mixedTables += whole ? 0 : 1;
-            }
-        };
-        std::thread first(writer, QStringLiteral("First"));
-        std::thread second(writer, QStringLiteral("Second"));
-        first.join();
-        second.join();
-
-        QCOMPARE(mixedTables.load(), 0);
-        probe::Database raw(file_);
-        QVERIFY(raw.IsHealthy());
-        QCOMPARE(raw.Text("SELECT count(*) FROM registry_values WHERE name LIKE 'First %'"), QString::number(kRounds));
-        QCOMPARE(raw.Text("SELECT count(*) FROM registry_values WHERE name LIKE 'Second %'"), QString::number(kRounds));
-        const HighScoreTable last = TableInFile(file_);
-        QVERIFY(last == RoundTable("First", kRounds) || last == RoundTable("Second", kRounds));
+        QProcess first;
+        QProcess second;
+        for (QProcess* copy : {&first, &second}) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("BMD_STORE_WRITER"), copy == &first ? "1" : "2");
+            environment.insert(QStringLiteral("BMD_STORE_FILE"), file_);
+            copy->setProcessEnvironment(environment);
+            copy->setProcessChannelMode(QProcess::ForwardedChannels);
+            copy->start(QCoreApplication::applicationFilePath(), {QStringLiteral("-silent")});
+        }
+        for (QProcess* copy : {&first, &second}) {
+            QVERIFY(copy->waitForFinished(60000));
+            QCOMPARE(copy->exitCode(), 0);
+        }
+        // Writer 1 stored 100, 98, ... 62 and writer 2 stored 99, 97, ... 61.
+        const HighScoreTable table = TableInFile(file_);
+        for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
+            QCOMPARE(table.At(position).Score, std::to_string(60 + position));
+            QCOMPARE(table.At(position).Name,
+                     (position % 2 == 0 ? "Writer 1 " : "Writer 2 ") + table.At(position).Score);
+        }
+        QVERIFY(probe::Database(file_).IsHealthy());
     }
 };
 
-QTEST_GUILESS_MAIN(TestRegistryFile)
+// One copy of the game in the test above: 20 scores, each better than the
+// last, with short pauses so that the two copies' saves interleave.
+static int RunWriter(const QString& writer, const QString& file)
+{
+    auto scores = tables::Open(file);
+    scores->SeedHighScores();
+    for (int round = 0; round < 20; ++round) {
+        const int tries = 100 - 2 * round - (writer == QLatin1String("2") ? 1 : 0);
+        const bmd::SavedScore saved = scores->SaveNewScore(
+            std::int16_t(tries), QStringLiteral("Writer %1 %2").arg(writer).arg(tries).toStdString());
+        if (saved.result != bmd::StoreResult::Stored) {
+            return 1;
+        }
+        QThread::usleep(std::uniform_int_distribution<int>(0, 5000)(*QRandomGenerator::global()));
+    }
+    return 0;
+}
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet("BMD_STORE_WRITER")) {
+        return RunWriter(qEnvironmentVariable("BMD_STORE_WRITER"), qEnvironmentVariable("BMD_STORE_FILE"));
+    }
+    QCoreApplication app(argc, argv);
+    TestRegistryFile test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_registryfile.moc"

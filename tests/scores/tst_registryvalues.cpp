@@ -99,6 +99,20 @@ private slots:
         QTEST(Read(), "readsAs");
     }
 
+    // Whether a name reads as a number follows the locale: in a German one
+    // "1,5" is a number and "1.5" is not.
+    void localeDecimalPoint()
+    {
+        const auto write = [&](const char* text) {
+            bmd::BrightmooseConcentrationModule::WriteRegistryValue(*store_, bmd::kHkeyLocalMachine, kPath, "Value",
+                                                                    std::string(text), ',');
+            return Read();
+        };
+        QCOMPARE(write("1,5"), QStringLiteral("number:2"));
+        QCOMPARE(write("-2,5e1"), QStringLiteral("number:-25"));
+        QCOMPARE(write("1.5"), QStringLiteral("text:1.5"));
+    }
+
     // Values that other programs, or damage, can leave in the file.
     void readsStoredForms_data()
     {

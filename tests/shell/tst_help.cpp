@@ -1,9 +1,10 @@
+#include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
-#include "ScoreTables.h"
 #include "shell/HelpFiles.h"
 #include "shell/HelpWindow.h"
 #include "shell/HtmlHelp.h"
 #include "shell/HyperJump.h"
+#include "ui/ScoreKeeper.h"
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmHighScores.h"
 
@@ -150,8 +151,9 @@ private slots:
         QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
         ScriptedRandom random(OrderedBoard());
         bmd::ui::frmBrightmooseConcentration mainWindow(&random);
-        auto scores = tables::Open(folder.root.filePath(QStringLiteral("registry.sqlite")));
-        bmd::ui::frmHighScores scoresWindow(&mainWindow, *scores, false, 0);
+        bmd::ui::ScoreKeeper scores(
+            QFile::encodeName(folder.root.filePath(QStringLiteral("registry.sqlite"))).toStdString());
+        bmd::ui::frmHighScores scoresWindow(&mainWindow, scores, false, 0);
         QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
 
         QVERIFY(TheHelpWindow() == nullptr);
@@ -238,6 +240,19 @@ private slots:
         contents->setCurrentIndex(contents->indexOf(PageUrl("How_to_Play.htm")));
         QTest::keyClick(contents, Qt::Key_Return);
         QCOMPARE(window->ShownUrl().fileName(), QStringLiteral("How_to_Play.htm"));
+    }
+
+    // Where no browser can be started, a message gives the address to copy.
+    void webLinkWithoutBrowser()
+    {
+        RecordedMessages messages;
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        HyperJump(kMakerWebAddress);
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open");
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(QStringLiteral("could not be opened"))
+                     && messages.texts[0].endsWith(kMakerWebAddress),
+                 qPrintable(messages.texts[0]));
     }
 
     void hyperJumpPassesTheAddressUnchanged_data()

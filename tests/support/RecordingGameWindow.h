@@ -119,14 +119,19 @@ inline bmd::SavedGame OrderedRecord(int pairs = 0, std::int16_t tries = 0)
     return record;
 }
 
-// Finds every pair of the ordered board in 27 tries. The last turn is left
-// waiting for its tick when lastTick is false.
+// Finds every pair of the deal in 27 tries, the jokers last. The last turn
+// is left waiting for its tick when lastTick is false.
 inline void PlayEveryPair(bmd::Game& game, bool lastTick = true)
 {
-    for (int k = 0; k < bmd::kPairCount; ++k) {
-        game.imgCard_Click(std::int16_t(k < 26 ? k : 52));
-        game.imgCard_Click(std::int16_t(k < 26 ? k + 26 : 53));
-        if (k < 26 || lastTick) {
+    const auto& faces = game.State().CardFace;
+    const auto place = [&](int face) {
+        return std::int16_t(std::find(faces.begin(), faces.end(), face) - faces.begin());
+    };
+    for (int face = 1; face <= 27; ++face) {
+        const int first = face <= 26 ? face : 53;
+        game.imgCard_Click(place(first));
+        game.imgCard_Click(place(bmd::PartnerFace(std::int16_t(first))));
+        if (face < 27 || lastTick) {
             game.Timer1_Timer();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "RecordingGameWindow.h"
 #include "ScoreTables.h"
+#include "ui/ScoreKeeper.h"
 #include "ui/frmBrightmooseConcentration.h"
 
 #include <QtTest>
@@ -9,15 +10,15 @@
 // A shown main window on the ordered board, with a seeded score store behind
 // it: the start of every test that ends a game or opens the high scores.
 struct ScoredTable {
-    explicit ScoredTable(const QString& storeFile) : scores(tables::Open(storeFile)), window(&random)
+    explicit ScoredTable(const QString& storeFile) : scores(QFile::encodeName(storeFile).toStdString()), window(&random)
     {
-        scores->SeedHighScores();
-        window.SetHighScores(scores.get());
+        scores.Open();
+        window.SetScoreKeeper(&scores);
         window.show();
     }
     bool Exposed() { return QTest::qWaitForWindowExposed(&window); }
 
-    std::unique_ptr<bmd::HighScores> scores;
+    bmd::ui::ScoreKeeper scores;
     ScriptedRandom random{OrderedBoard()};
     bmd::ui::frmBrightmooseConcentration window;
 };

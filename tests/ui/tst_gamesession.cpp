@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
 #include "ScoredTable.h"
@@ -11,6 +12,8 @@
 #include "ui/frmHighScores.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,15 +28,33 @@ class GameSessionTest : public QObject {
 
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
-    // Starts a session and hands over from the splash at once, as a key press does.
-    std::unique_ptr<GameSession> Started(const QString& fileToOpen)
+    std::filesystem::path Native(const QString& name) const { return QFile::encodeName(Path(name)).toStdString(); }
+
+    // Starts a session and hands over from the splash once it shows, as a key press does.
+    std::unique_ptr<GameSession> Started(std::filesystem::path fileToOpen,
+                                         std::filesystem::path store = "registry.sqlite")
     {
-        auto session = std::make_unique<GameSession>(Path(QStringLiteral("registry.sqlite")), fileToOpen);
+        auto session = std::make_unique<GameSession>(store.empty() ? store : Native(QString::fromStdString(store)),
+                                                     std::move(fileToOpen));
         session->Start(2026);
+        // The store waits until the splash is on screen.
+        [&] { QVERIFY(!session->Scores().IsOpen() && QTest::qWaitForWindowExposed(session->Splash())); }();
+        [&] { QTRY_VERIFY(session->Scores().IsOpen()); }();
         QTest::keyClick(session->Splash(), Qt::Key_Space);
         [&] { QVERIFY(session->MainWindow() != nullptr); }();
         QCoreApplication::processEvents();
         return session;
+    }
+
+    // Plays the session's game to the end and saves a name for its place.
+    void FinishAndSave(GameSession& session, const QString& name)
+    {
+        WhileModal<frmHighScores> entry([&](frmHighScores* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtPlayer"))->setText(name);
+            dialog->findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
+            dialog->accept();
+        });
+        PlayEveryPair(session.MainWindow()->GameLogic());
     }
 
     static int CardsOnBoard(const frmBrightmooseConcentration& window)
@@ -53,38 +74,76 @@ private slots:
     // command line: a good one gives its board, a bad one a message and a deal.
     void fileOnTheCommandLine_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("none") << "";
-        QTest::newRow("saved game") << "good.bcx";
-        QTest::newRow("not a saved game") << "bad.bcx";
-        QTest::newRow("missing") << "missing.bcx";
+        QTest::addColumn<QByteArray>("name"); // the file name's bytes
+        QTest::newRow("none") << QByteArray("");
+        QTest::newRow("saved game") << QByteArray("good.bcx");
+        QTest::newRow("not a saved game") << QByteArray("bad.bcx");
+        QTest::newRow("missing") << QByteArray("missing.bcx");
+        QTest::newRow("name that is not UTF-8") << QByteArray("caf\xe9.bcx"); // as an older system wrote it
     }
     void fileOnTheCommandLine()
     {
-        QFETCH(QString, name);
+        QFETCH(QByteArray, name);
+        const std::filesystem::path file = QFile::encodeName(dir_.path()).toStdString() + "/" + name.toStdString();
         const SavedGame record = OrderedRecord(4, 9);
-        QVERIFY(WriteSavedGameFile(Path(QStringLiteral("good.bcx")).toStdString(), record).Ok());
-        QFile bad(Path(QStringLiteral("bad.bcx")));
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a game") > 0);
-        bad.close();
+        QVERIFY(WriteSavedGameFile(Native(QStringLiteral("good.bcx")), record).Ok());
+        QVERIFY(WriteSavedGameFile(QFile::encodeName(dir_.path()).toStdString() + "/caf\xe9.bcx", record).Ok());
+        QVERIFY(WriteBytes(Path(QStringLiteral("bad.bcx")), "not a game"));
 
-        auto session = Started(name.isEmpty() ? QString() : Path(name));
-        QCOMPARE(session->Scores().StoredTable(), bmd::DefaultHighScoreTable());
+        auto session = Started(name.isEmpty() ? std::filesystem::path() : file);
+        QCOMPARE(session->Scores().Table(), bmd::DefaultHighScoreTable());
         QCOMPARE(probe::Database(Path(QStringLiteral("registry.sqlite"))).Text("SELECT count(*) FROM registry_values"),
                  QStringLiteral("20"));
         frmBrightmooseConcentration& window = *session->MainWindow();
-        if (name == QLatin1String("good.bcx")) {
-            QVERIFY(messages_->texts.isEmpty());
-            QCOMPARE(window.GameLogic().ToSavedGame(), record);
-            QCOMPARE(CardsOnBoard(window), 46);
-            QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("9"));
-            QCOMPARE(window.StatusPanel(7)->text(), QStringLiteral("23"));
-        } else {
-            QCOMPARE(messages_->texts.size(), name.isEmpty() ? 0 : 1);
-            QVERIFY(name.isEmpty() || messages_->texts[0].contains(name));
-            QCOMPARE(CardsOnBoard(window), 54);
-            QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("0"));
+        const bool opens = name == "good.bcx" || name.startsWith("caf");
+        QTRY_COMPARE(CardsOnBoard(window), opens ? 46 : 54);
+        QCOMPARE(messages_->texts.size(), opens || name.isEmpty() ? 0 : 1);
+        QVERIFY(opens || name.isEmpty() || messages_->texts[0].contains(QString::fromLatin1(name)));
+        QCOMPARE(window.StatusPanel(2)->text(), opens ? QStringLiteral("9") : QStringLiteral("0"));
+    }
+
+    // Another program holds the store from before the start: the splash comes
+    // all the same, and a score waits for the store, stored once it is free,
+    // or, when it stays held, the player is told once and the score stays in
+    // the table for the run. With no place for scores at all, the same.
+    void scoresWaitForTheStore_data()
+    {
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<bool>("released");
+        QTest::newRow("held, then released") << "held.sqlite" << true;
+        QTest::newRow("held for good") << "held.sqlite" << false;
+        QTest::newRow("no place for scores") << "" << false;
+    }
+    void scoresWaitForTheStore()
+    {
+        QFETCH(QString, store);
+        QFETCH(bool, released);
+        std::optional<probe::Database> other;
+        if (!store.isEmpty()) {
+            tables::Store(Path(store), tables::Make({"50", "60"}));
+            other.emplace(Path(store));
+            QCOMPARE(other->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;"
+                                    " UPDATE registry_values SET type = type;"),
+                     SQLITE_OK);
         }
+        auto session = Started({}, store.toStdString());
+        session->Scores().SetTellAfterForTesting(released ? 60000 : 0);
+        FinishAndSave(*session, QStringLiteral("Waiting"));
+        QCOMPARE(session->Scores().Table().At(1), (HighScoreEntry{"Waiting", "27"}));
+        if (released) {
+            QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
+            other.reset();
+            QTRY_COMPARE(tables::NextRun(Path(store)).At(1), (HighScoreEntry{"Waiting", "27"}));
+            QCOMPARE(messages_->texts, QStringList{"Game Over!"});
+            return;
+        }
+        QTRY_COMPARE(messages_->texts.size(), 2);
+        QVERIFY2(messages_->texts[1].startsWith("Your score could not be saved: "), qPrintable(messages_->texts[1]));
+        session->MainWindow()->GameLogic().NewGame();
+        FinishAndSave(*session, QStringLiteral("Again"));
+        QTest::qWait(ScoreKeeper::kRetryMs + 200); // past the next try of the store
+        QCOMPARE(messages_->texts.size(), 3);      // the second game's "Game Over!" only
+        QCOMPARE(session->Scores().Table().At(2), (HighScoreEntry{"Again", "27"}));
     }
 
     // A qualifying game opens the entry once; if it ends while the table is

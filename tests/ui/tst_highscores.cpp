@@ -3,6 +3,7 @@
 
 #include "RecordedMessages.h"
 #include "ScoreTables.h"
+#include "ui/ScoreKeeper.h"
 #include "ui/frmHighScores.h"
 
 #include <QAction>
@@ -65,7 +66,7 @@ class TestHighScoresWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<bmd::HighScores> scores_;
+    std::unique_ptr<bmd::ui::ScoreKeeper> scores_;
     std::optional<RecordedMessages> questions_;
 
     QString File() const { return dir_->filePath("registry.sqlite"); }
@@ -74,16 +75,16 @@ class TestHighScoresWindow : public QObject {
     void Stored(const HighScoreTable& table)
     {
         tables::Store(File(), table);
-        scores_ = tables::Open(File());
-        scores_->SeedHighScores();
+        scores_ = std::make_unique<bmd::ui::ScoreKeeper>(QFile::encodeName(File()).toStdString());
+        scores_->Open();
     }
 
 private slots:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
-        scores_ = tables::Open(File());
-        scores_->SeedHighScores();
+        scores_ = std::make_unique<bmd::ui::ScoreKeeper>(QFile::encodeName(File()).toStdString());
+        scores_->Open();
         questions_.emplace();
     }
     void cleanup()
@@ -106,6 +107,7 @@ private slots:
                  qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!Control<QLabel>(window, "lblPlayer")->isVisible());
         QVERIFY(!Control<QLineEdit>(window, "txtPlayer")->isVisible());
+        QCOMPARE(Control<QLineEdit>(window, "txtPlayer")->maxLength(), std::numeric_limits<int>::max());
         QCOMPARE(ButtonStates(window), QStringLiteral("btnClear+ btnSave~ btnOK+* mnuClear+"));
 
         QCOMPARE(Column(window, 0), tables::Scores(bmd::DefaultHighScoreTable()));
@@ -113,8 +115,9 @@ private slots:
         auto* grid = Control<QTableWidget>(window, "fgHighScores");
         QCOMPARE(grid->item(0, 0)->text() + grid->item(0, 1)->text(), QStringLiteral("ScorePlayer"));
         QVERIFY(grid->item(0, 1)->font().bold());
-        // What the player sees: the bold header, rows banded from the second
-        // on, and the grid's own green below the last row.
+        // What the player sees: the bold header framed in black, rows banded
+        // from the second on between grey lines, and the grid's own green
+        // below the last row.
         const QImage picture = grid->viewport()->grab().toImage();
         const auto colourAt = [&](int row, int below) {
             const QRect cell = grid->visualItemRect(grid->item(row, 1));
@@ -127,6 +130,8 @@ private slots:
             QCOMPARE(colourAt(row - 1, 0), QColor(Qt::white));
         }
         QCOMPARE(colourAt(10, 5), QColor(0, 128, 0));
+        QCOMPARE(colourAt(0, 1), QColor(Qt::black));
+        QCOMPARE(colourAt(1, 1), QColor(0xC0, 0xC0, 0xC0));
 
         // Enter presses OK, even with the focus on Clear.
         Control<QPushButton>(window, "btnClear")->setFocus();
@@ -169,7 +174,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), name);
             QVERIFY(Control<QLabel>(window, "lblPlayer")->isVisible());
             QCOMPARE(ButtonStates(window), QStringLiteral("btnClear- btnSave+* btnOK- mnuClear-"));
-            QCOMPARE(scores_->StoredTable(), stored);
+            QCOMPARE(scores_->Table(), stored);
 
             QTest::keyClicks(name, typed);
             QTest::keyClick(name, Qt::Key_Return);
@@ -186,7 +191,7 @@ private slots:
             saved.At(position).Name = "Player " + std::to_string(position - 1);
         }
         saved.At(4).Name = shown.toStdString();
-        QCOMPARE(scores_->StoredTable(), saved);
+        QCOMPARE(scores_->Table(), saved);
 
         // The next opening from the menu shows the saved table, placed once.
         frmHighScores view(nullptr, *scores_, false, 50);
@@ -223,7 +228,7 @@ private slots:
         }
         QCOMPARE(questions_->texts, QStringList{"Are you sure you want to clear the High Scores?"});
         const HighScoreTable expected = yes ? bmd::DefaultHighScoreTable() : stored;
-        QCOMPARE(scores_->StoredTable(), expected);
+        QCOMPARE(scores_->Table(), expected);
         QCOMPARE(Column(window, 0), tables::Scores(expected));
         QCOMPARE(Column(window, 1), tables::Names(expected));
         QCOMPARE(tables::NextRun(File()), expected);
@@ -257,7 +262,7 @@ private slots:
             window.close();
             QVERIFY(!window.isVisible());
         }
-        QCOMPARE(scores_->StoredTable(), stored);
+        QCOMPARE(scores_->Table(), stored);
         QCOMPARE(tables::NextRun(File()), stored);
     }
 };

@@ -151,7 +151,7 @@ private slots:
         }
         QCOMPARE(names, (QStringList{"New Game", "Open Game", "Save Game", "High Scores", "Help"}));
 
-        frmHighScores scores(&game.window, *game.scores, true, 40);
+        frmHighScores scores(&game.window, game.scores, true, 40);
         QAccessibleInterface* grid = Access(scores.findChild<QTableWidget*>(QStringLiteral("fgHighScores")));
         QAccessibleTableInterface* places = grid->tableInterface();
         QCOMPARE(places->rowCount(), 10);
@@ -185,7 +185,7 @@ private slots:
             game.window.GameLogic().Timer1_Timer(); // the end of the look, without waiting for it
         }
         QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
-        QCOMPARE(game.scores->StoredTable().At(1).Name, std::string("Keys"));
+        QCOMPARE(game.scores.Table().At(1).Name, std::string("Keys"));
         QCOMPARE(table->FocusedCard(), -1);
         QCOMPARE(Access(table)->childCount(), 0);
     }

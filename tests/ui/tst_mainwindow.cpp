@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -56,6 +57,9 @@ private slots:
         QCOMPARE(window.statusBar()->geometry().bottom(), window.height() - 1);
         QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 128, 0));
         QVERIFY(!window.Table()->Deck()->isVisible());
+        const QPoint offCentre = window.geometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         const std::pair<int, QPoint> places[] = {
             {0, {8, 32}}, {8, {584, 32}}, {9, {8, 128}}, {40, {296, 416}}, {53, {584, 512}}};
         QList<int> addressWidths;

@@ -6,6 +6,7 @@
 #include "ui/CardTable.h"
 #include "ui/DeckSmall.h"
 #include "ui/FileDialogs.h"
+#include "ui/GameFiles.h"
 #include "ui/frmBrightmooseConcentration.h"
 
 #include <QAction>
@@ -137,7 +138,7 @@ private slots:
         PlayEveryPair(window.GameLogic());
         QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
         QVERIFY(!SaveGameEnabled(window));
-        QVERIFY(window.OpenGameFile(Path(QStringLiteral("late.bcx"))));
+        QVERIFY(window.OpenGameFile(NativePath(Path(QStringLiteral("late.bcx")))));
         QCOMPARE(Board(window).count(0), 2);
         QCOMPARE(window.StatusPanel(5)->text(), QStringLiteral("26"));
         QCOMPARE(window.StatusPanel(7)->text(), QStringLiteral("1"));
@@ -172,7 +173,7 @@ private slots:
         frmBrightmooseConcentration window(&random);
         window.GameLogic().imgCard_Click(4);
         const QList<int> before = Board(window);
-        QVERIFY(!window.OpenGameFile(path));
+        QVERIFY(!window.OpenGameFile(NativePath(path)));
         QCOMPARE(messages_->texts.size(), 1);
         QFETCH(QString, says);
         QVERIFY2(messages_->texts[0].contains(says) && messages_->texts[0].contains(QStringLiteral("bad.bcx")),

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace bmd::ui;
@@ -51,10 +52,11 @@ private slots:
         int seeded = 0;
         int handedOver = 0;
         QPointer<frmSplash> splash = new frmSplash([&] { ++seeded; }, [&] { ++handedOver; }, 2026);
-        QCOMPARE(seeded, 1);
         QCOMPARE(splash->size(), QSize(511, 308));
         splash->show();
+        QCOMPARE(seeded, 0); // only once the splash is on screen
         QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTRY_COMPARE(seeded, 1);
         QCOMPARE(handedOver, 0);
         for (const QString& step : how.split(QLatin1Char(' '))) {
             if (step == QLatin1String("timer")) {
@@ -85,7 +87,14 @@ private slots:
     void aboutClosesOnEnterAndEsc()
     {
         QFETCH(int, key);
-        frmAbout about(nullptr, 2026);
+        QWidget owner;
+        owner.setGeometry(0, 0, 100, 100);
+        owner.show();
+        frmAbout about(&owner, 2026);
+        // In the middle of the screen, not over its owner in the corner.
+        const QPoint offCentre = about.geometry().center() - about.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QCOMPARE(about.windowTitle(), QStringLiteral("About Brightmoose Derudirodozir"));
         QCOMPARE(about.size(), QSize(480, 325));
         QTimer::singleShot(0, &about, [&] {

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "scores/HighScores.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+
+class QWidget;
+
+namespace bmd {
+class SqliteRegistryStore;
+}
+
+namespace bmd::ui {
+
+// The run's high scores and their store. The store is opened when asked
+// (start-up asks once the splash is on screen) and never holds up a window:
+// a store that another program holds is tried again a little later, and a
+// score it does not take stays in the table for this run while the keeper
+// keeps trying. The player is told once per run, in plain words, when a
+// score cannot be kept and why.
+class ScoreKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    // How long a busy store is waited for in one go, and how long a score
+    // may wait for a busy store before the player is told.
+    static constexpr int kBusyWaitMs = 50;
+    static constexpr int kRetryMs = 500;
+    static constexpr int kTellAfterMs = 10000;
+
+    // An empty file name means there is no writable place for scores.
+    explicit ScoreKeeper(std::filesystem::path storeFile);
+    ~ScoreKeeper() override;
+
+    // Opens the store and reads the table, writing missing defaults.
+    void Open();
+    bool IsOpen() const { return scores_ != nullptr; }
+
+    // The table as stored, read again now (other copies may have written).
+    const HighScoreTable& Table();
+    bool Qualifies(std::int16_t tries);
+    PlacedScore WithNewScore(std::int16_t tries) { return Scores().WithNewScore(tries); }
+    // Stores the score under the name, or keeps it for this run and says why
+    // (over `parent`) once per run. Returns its position in the table.
+    std::int16_t SaveNewScore(std::int16_t tries, const QString& name, QWidget* parent);
+    // Clears the table; returns false, after saying why, when the store does
+    // not take it.
+    bool ResetHighScores(QWidget* parent);
+
+    // The player has been told that scores cannot be kept.
+    bool HasTold() const { return told_; }
+    // For tests: how long to wait before telling (the default above otherwise).
+    void SetTellAfterForTesting(int ms) { tellAfterMs_ = ms; }
+
+private:
+    HighScores& Scores();
+    // The store was held by another program when it was opened.
+    bool StoreBusy() const;
+    void Retry();
+    void Tell(StoreResult why, QWidget* parent);
+    QString WhyText(StoreResult why) const;
+
+    std::filesystem::path storeFile_;
+    std::unique_ptr<HighScores> scores_;
+    SqliteRegistryStore* store_ = nullptr; // owned by scores_; none where there is no place
+    QTimer retry_;
+    int waitedMs_ = 0;
+    int tellAfterMs_ = kTellAfterMs;
+    bool told_ = false;
+};
+
+} // namespace bmd::ui
