@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -182,6 +183,13 @@ bool HelpWindow::LoadHelp()
     QHelpContentWidget* contents = engine_->contentWidget();
     contentsPage_->layout()->addWidget(contents);
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
+    // One click on an entry shows its page too, as in other help browsers
+    // (Enter and a double click come as linkActivated).
+    connect(contents, &QHelpContentWidget::clicked, this, [this](const QModelIndex& entry) {
+        if (const QHelpContentItem* item = engine_->contentModel()->contentItemAt(entry)) {
+            ShowPage(item->url());
+        }
+    });
     // The tree fills in the background; select the page once it is there.
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
         contents->expandToDepth(0);

@@ -13,6 +13,8 @@ class CardImage : public QWidget {
 public:
     CardImage(int index, QWidget* parent);
 
+    int Index() const { return index_; }
+
     const QPixmap& Picture() const { return picture_; }
     void SetPicture(const QPixmap& picture);
     // Stretched, the picture fills the image; otherwise the image takes the

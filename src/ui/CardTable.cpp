@@ -1,12 +1,26 @@
 #include "ui/CardTable.h"
 
 #include "common/WindowStyle.h"
+#include "ui/Accessibility.h"
 #include "ui/CardImage.h"
 #include "ui/DeckSmall.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <utility>
 
 namespace bmd::ui {
 
 namespace {
+
+// Yellow stands out from the green table, the blue backs and the white
+// faces, whatever the desktop's colours are.
+const QColor kFocusMarkColour{255, 255, 0};
 
 // Card places in pixels from the top left of the client area: 72 apart
 // across, 96 down.
@@ -17,15 +31,110 @@ QPoint CardPlace(int index)
     return {8 + 72 * column, 32 + 96 * row};
 }
 
+QString FaceName(std::int16_t face)
+{
+    if (face == 53 || face == 54) {
+        return face == 53 ? QStringLiteral("red joker") : QStringLiteral("black joker");
+    }
+    static const char* const ranks[] = {"ace",   "two",  "three", "four", "five",  "six", "seven",
+                                        "eight", "nine", "ten",   "jack", "queen", "king"};
+    static const char* const suits[] = {"spades", "diamonds", "clubs", "hearts"};
+    return QStringLiteral("%1 of %2").arg(QLatin1String(ranks[(face - 1) % 13]), QLatin1String(suits[(face - 1) / 13]));
+}
+
+// Where a key takes the focus from the card `from`, among the cards still on
+// the table: the arrows go to the next card that way, Home and End to the
+// ends of the row, with Ctrl to the ends of the table. At an edge the focus
+// stays where it is. No value for a key that moves nothing.
+std::optional<int> KeyTarget(const CardsOnTable& onTable, int from, int key, bool control)
+{
+    const auto on = [&](int index) { return onTable[static_cast<std::size_t>(index)]; };
+    // The first card on the table from `start` on, `count` places going by `step`.
+    const auto scan = [&](int start, int step, int count) {
+        for (int n = 0, index = start; n < count; ++n, index += step) {
+            if (on(index)) {
+                return index;
+            }
+        }
+        return from;
+    };
+    const int column = from % kColumnCount;
+    const int rowStart = from - column;
+    switch (key) {
+    case Qt::Key_Left:
+        return scan(from - 1, -1, column);
+    case Qt::Key_Right:
+        return scan(from + 1, 1, kColumnCount - 1 - column);
+    case Qt::Key_Home:
+        return control ? scan(0, 1, kCardCount) : scan(rowStart, 1, kColumnCount);
+    case Qt::Key_End:
+        return control ? scan(kCardCount - 1, -1, kCardCount) : scan(rowStart + kColumnCount - 1, -1, kColumnCount);
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // The nearest row that still holds a card, and in it the card
+        // nearest to this column (the left one of two as near).
+        const int step = key == Qt::Key_Up ? -kColumnCount : kColumnCount;
+        for (int start = rowStart + step; start >= 0 && start < kCardCount; start += step) {
+            int best = -1;
+            for (int index = start; index < start + kColumnCount; ++index) {
+                if (on(index) && (best < 0 || std::abs(index - start - column) < std::abs(best - start - column))) {
+                    best = index;
+                }
+            }
+            if (best >= 0) {
+                return best;
+            }
+        }
+        return from;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+// The card still on the table nearest to the place `from`, as the eye
+// measures it; of two as near, the later one. -1 for an empty table.
+int Nearest(const CardsOnTable& onTable, int from)
+{
+    int best = -1;
+    int bestDistance = 0;
+    for (int index = 0; index < kCardCount; ++index) {
+        if (!onTable[static_cast<std::size_t>(index)]) {
+            continue;
+        }
+        const QPoint offset = CardPlace(index) - CardPlace(from);
+        const int distance = QPoint::dotProduct(offset, offset);
+        if (best < 0 || distance < bestDistance || (distance == bestDistance && best < from)) {
+            best = index;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void Notify(QObject* object, QAccessible::Event type)
+{
+    QAccessibleEvent event(object, type);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 CardTable::CardTable(int toolbarHeight, QWidget* parent) : QWidget(parent)
 {
+    InstallAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+    shown_.fill(kBackFace);
     for (int i = 0; i < kCardCount; ++i) {
         auto* card = new CardImage(i, this);
         card->setObjectName(QStringLiteral("imgCard%1").arg(i));
         card->setGeometry(QRect(CardPlace(i) - QPoint(0, toolbarHeight), QSize(61, 89)));
-        connect(card, &CardImage::Clicked, this, &CardTable::CardClicked);
+        // A click moves the focus too, so that the keys go on from there; the
+        // mark stays hidden for the mouse player.
+        connect(card, &CardImage::Clicked, this, [this](int index) {
+            ShowFocusMark(false);
+            Press(index);
+        });
         imgCard[static_cast<std::size_t>(i)] = card;
     }
     // The deck is a store of pictures, never part of the table.
@@ -35,14 +144,36 @@ CardTable::CardTable(int toolbarHeight, QWidget* parent) : QWidget(parent)
     Deck1->hide();
 }
 
+QString CardTable::CardName(int index) const
+{
+    const std::int16_t face = shown_.at(static_cast<std::size_t>(index));
+    return QStringLiteral("Row %1, card %2, %3")
+        .arg(index / kColumnCount + 1)
+        .arg(index % kColumnCount + 1)
+        .arg(face == kBackFace ? QStringLiteral("face down") : FaceName(face));
+}
+
 void CardTable::ShowTable(const CardsOnTable& onTable)
 {
     Deck1->SetChangeCard(kBackFace);
+    onTable_ = onTable;
     for (int i = 0; i < kCardCount; ++i) {
         CardImage* card = Card(i);
         card->SetPicture(Deck1->Picture());
         card->SetStretch(false);
         card->setVisible(onTable[static_cast<std::size_t>(i)]);
+        if (std::exchange(shown_[static_cast<std::size_t>(i)], kBackFace) != kBackFace) {
+            Notify(card, QAccessible::NameChanged);
+        }
+    }
+    // A new table starts at its first card in reading order, and says so
+    // even when the focus was there already.
+    const int before = focus_;
+    const auto first = std::find(onTable_.begin(), onTable_.end(), true);
+    MoveFocus(first != onTable_.end() ? static_cast<int>(first - onTable_.begin()) : -1);
+    setFocus();
+    if (focus_ == before) {
+        AnnounceFocus();
     }
 }
 
@@ -58,14 +189,131 @@ void CardTable::ShowBack(int index)
 
 void CardTable::RemovePair(int first, int second)
 {
-    Card(first)->hide();
-    Card(second)->hide();
+    for (const int index : {first, second}) {
+        onTable_[static_cast<std::size_t>(index)] = false;
+        Card(index)->hide();
+    }
+    if (focus_ == first || focus_ == second) {
+        MoveFocus(Nearest(onTable_, focus_));
+    }
 }
 
-void CardTable::TurnTo(int index, std::int32_t face)
+void CardTable::TurnTo(int index, std::int16_t face)
 {
+    shown_[static_cast<std::size_t>(index)] = face;
     Deck1->SetChangeCard(face);
     Card(index)->SetPicture(Deck1->Picture());
+    // A screen reader says the new name; face up the card is selected.
+    Notify(Card(index), QAccessible::NameChanged);
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent event(Card(index), selected);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CardTable::Press(int index)
+{
+    if (index >= 0 && index < kCardCount && IsOnTable(index)) {
+        MoveFocus(index);
+        emit CardClicked(index);
+    }
+}
+
+void CardTable::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (focus_ < 0 || (modifiers != Qt::NoModifier && modifiers != Qt::ControlModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ShowFocusMark(true);
+        // A held key turns the card once.
+        if (!event->isAutoRepeat()) {
+            Press(focus_);
+        }
+        return;
+    }
+    const std::optional<int> target = KeyTarget(onTable_, focus_, key, modifiers == Qt::ControlModifier);
+    if (!target) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    ShowFocusMark(true);
+    MoveFocus(*target);
+}
+
+void CardTable::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        ShowFocusMark(true);
+    }
+    if (focus_ >= 0) {
+        update(MarkRect(focus_));
+    }
+    // After the focus event Qt raises for the table itself, so that the card
+    // is what a screen reader hears last.
+    QMetaObject::invokeMethod(
+        this, [this] { AnnounceFocus(); }, Qt::QueuedConnection);
+}
+
+void CardTable::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (focus_ >= 0) {
+        update(MarkRect(focus_));
+    }
+}
+
+void CardTable::paintEvent(QPaintEvent*)
+{
+    if (!FocusMarkShown()) {
+        return;
+    }
+    // A ring two pixels wide in the gap around the card, a pixel away from it.
+    const QRect outer = MarkRect(focus_);
+    QPainter painter(this);
+    painter.setClipRegion(QRegion(outer) - QRegion(outer.adjusted(2, 2, -2, -2)));
+    painter.fillRect(outer, kFocusMarkColour);
+}
+
+QRect CardTable::MarkRect(int index) const
+{
+    return Card(index)->geometry().adjusted(-3, -3, 3, 3);
+}
+
+void CardTable::ShowFocusMark(bool shown)
+{
+    if (markShown_ != shown) {
+        markShown_ = shown;
+        if (focus_ >= 0) {
+            update(MarkRect(focus_));
+        }
+    }
+}
+
+void CardTable::MoveFocus(int index)
+{
+    if (index == focus_) {
+        return;
+    }
+    if (focus_ >= 0) {
+        update(MarkRect(focus_));
+    }
+    focus_ = index;
+    if (focus_ >= 0) {
+        update(MarkRect(focus_));
+    }
+    AnnounceFocus();
+}
+
+void CardTable::AnnounceFocus()
+{
+    if (focus_ >= 0 && hasFocus()) {
+        Notify(Card(focus_), QAccessible::Focus);
+    }
 }
 
 } // namespace bmd::ui

@@ -15,6 +15,11 @@ class DeckSmall;
 // The green table of the main window: the 54 card images in six rows of nine
 // and the picture deck Deck1 that every picture comes from. It shows what the
 // game tells it and reports clicks on cards by their index.
+//
+// The table is also the one place of the window that takes the keyboard: the
+// arrow keys, Home and End move its focus among the cards still on it, and
+// Space or Enter turns the focused card as a click does. A ring in the gap
+// around the focused card shows where the focus is, once a key has been used.
 class CardTable : public QWidget {
     Q_OBJECT
 
@@ -31,15 +36,42 @@ public:
     CardImage* Card(int index) const { return imgCard.at(static_cast<std::size_t>(index)); }
     DeckSmall* Deck() const { return Deck1; }
 
+    bool IsOnTable(int index) const { return onTable_.at(static_cast<std::size_t>(index)); }
+    bool IsFaceUp(int index) const { return shown_.at(static_cast<std::size_t>(index)) != kBackFace; }
+    // The card with the keyboard focus; -1 once no card is left.
+    int FocusedCard() const { return focus_; }
+    bool FocusMarkShown() const { return markShown_ && focus_ >= 0 && hasFocus(); }
+    // What a screen reader says of a card: where it lies and what it shows,
+    // "Row 2, card 5, face down" or "Row 2, card 5, queen of hearts".
+    QString CardName(int index) const;
+    // Turns the card as a click on it does.
+    void Press(int index);
+
 signals:
     void CardClicked(int index);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     // A card turns by taking the deck's picture of the face.
-    void TurnTo(int index, std::int32_t face);
+    void TurnTo(int index, std::int16_t face);
+    void MoveFocus(int index);
+    void ShowFocusMark(bool shown);
+    // Tells a screen reader which card has the focus.
+    void AnnounceFocus();
+    QRect MarkRect(int index) const;
 
     std::array<CardImage*, kCardCount> imgCard{};
     DeckSmall* Deck1 = nullptr;
+    // What the game told the table: the cards on it and the face each shows.
+    CardsOnTable onTable_{};
+    std::array<std::int16_t, kCardCount> shown_{};
+    int focus_ = -1;
+    bool markShown_ = false;
 };
 
 } // namespace bmd::ui

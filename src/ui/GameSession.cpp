@@ -34,6 +34,9 @@ void GameSession::Start(int year)
     // up a window, and a game that never asks for it does not pay for it.
     splash_ = new frmSplash([this] { LoadMainWindow(); }, year);
     splash_->show();
+    // A window manager gives no splash the keyboard of itself, and a key
+    // press is one way to leave it.
+    splash_->activateWindow();
     // Builds the table (and decodes the card pictures) once the splash is on
     // screen, so that neither the splash nor the hand-over waits for it.
     QTimer::singleShot(kBuildDelayMs, this, [this] { BuildMainWindow(); });
@@ -56,6 +59,7 @@ void GameSession::LoadMainWindow()
     BuildMainWindow();
     mainWindow_->Form_Load();
     mainWindow_->show();
+    mainWindow_->activateWindow();
     if (!fileToOpen_.empty()) {
         // After the splash has gone, so that a message about a bad file
         // stands over the dealt table.

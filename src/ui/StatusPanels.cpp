@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <utility>
+
 namespace bmd::ui {
 
 namespace {
@@ -31,6 +33,14 @@ constexpr int kTriesPanel = 2;
 constexpr int kMatchesMadePanel = 5;
 constexpr int kMatchesRemainingPanel = 7;
 
+// The caption beside a number panel as a sentence says it: "Matches Made"
+// becomes "Matches made".
+QString AccessibleCaption(int numberPanel)
+{
+    const QString caption = QString::fromLatin1(kPanels.at(static_cast<std::size_t>(numberPanel - 2)).text);
+    return caption.left(1) + caption.mid(1).toLower();
+}
+
 } // namespace
 
 StatusPanels::StatusPanels(QStatusBar* statusBar)
@@ -54,9 +64,21 @@ StatusPanels::StatusPanels(QStatusBar* statusBar)
 
 void StatusPanels::ShowCounters(std::int16_t tries, std::int16_t matchesMade)
 {
-    Panel(kTriesPanel)->setText(QString::number(tries));
-    Panel(kMatchesMadePanel)->setText(QString::number(matchesMade));
-    Panel(kMatchesRemainingPanel)->setText(QString::number(kPairCount - matchesMade));
+    // A screen reader hears each number with its caption, and hears it
+    // change (a new name is announced even when it is the old one).
+    const std::pair<int, QString> counters[] = {
+        {kTriesPanel, QString::number(tries)},
+        {kMatchesMadePanel, QString::number(matchesMade)},
+        {kMatchesRemainingPanel, QString::number(kPairCount - matchesMade)},
+    };
+    for (const auto& [panel, number] : counters) {
+        QLabel* label = Panel(panel);
+        label->setText(number);
+        const QString name = AccessibleCaption(panel) + QLatin1Char(' ') + number;
+        if (label->accessibleName() != name) {
+            label->setAccessibleName(name);
+        }
+    }
 }
 
 } // namespace bmd::ui

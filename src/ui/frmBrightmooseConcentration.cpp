@@ -128,6 +128,8 @@ void frmBrightmooseConcentration::BuildToolbar()
         Toolbar1->addAction(action);
         QWidget* button = Toolbar1->widgetForAction(action);
         button->setFixedSize(23, 22);
+        // A screen reader says the command in words, also where no tool tip shows.
+        button->setAccessibleName(action->iconText());
         if (!toolTip) {
             button->installEventFilter(noToolTip);
         }

@@ -3,6 +3,7 @@
 #include "common/MessageBoxes.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
+#include "ui/Accessibility.h"
 #include "ui/HelpMenu.h"
 #include "ui/ScoreKeeper.h"
 
@@ -138,6 +139,7 @@ void frmHighScores::BuildControls(QWidget* client)
     txtPlayer->setObjectName(QStringLiteral("txtPlayer"));
     PlaceTwips(txtPlayer, 1560, 3600, 2655, 285);
     txtPlayer->setToolTip(QStringLiteral("Enter your name here."));
+    txtPlayer->setAccessibleName(QStringLiteral("Name"));
     QPalette namePalette = txtPlayer->palette();
     namePalette.setColor(QPalette::Base, kNameBoxGreen);
     txtPlayer->setPalette(namePalette);
@@ -155,8 +157,10 @@ void frmHighScores::BuildControls(QWidget* client)
     connect(btnSave, &QPushButton::clicked, this, &frmHighScores::btnSave_Click);
     connect(btnOK, &QPushButton::clicked, this, &frmHighScores::btnOK_Click);
 
+    InstallAccessibility();
     fgHighScores = new ScoreGrid(kRows, 2, client);
     fgHighScores->setObjectName(QStringLiteral("fgHighScores"));
+    fgHighScores->setAccessibleName(QStringLiteral("High Scores"));
     PlaceTwips(fgHighScores, 960, 360, 3255, 3015);
     fgHighScores->setToolTip(QStringLiteral("High Scores"));
     fgHighScores->horizontalHeader()->hide();

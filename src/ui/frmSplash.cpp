@@ -26,6 +26,8 @@ frmSplash::frmSplash(std::function<void()> loadMainWindow, int year)
     Timer1.start();
 
     setObjectName(QStringLiteral("frmSplash"));
+    // Frameless, it shows no title; a screen reader still says whose it is.
+    setAccessibleName(kApplicationTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     // No title bar shows an icon, so the splash loads none.
     ApplyWindowLook(this);
@@ -41,6 +43,7 @@ frmSplash::frmSplash(std::function<void()> loadMainWindow, int year)
     imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
     // Drawn stretched to this box when the program was built.
     imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/splash.png")));
+    imgLogo->setAccessibleName(kLogoName);
 
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
     AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)

@@ -225,6 +225,23 @@ private slots:
         QCOMPARE(window->ShownUrl().fileName(), kHighScoresTopic);
     }
 
+    // One click on a Contents entry shows its page, as Enter on one does.
+    void contentsEntriesOpenOnOneClick()
+    {
+        GameFolder folder;
+        QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
+        HtmlHelp(HelpCommand::DisplayToc, kWelcomeTopic);
+        HelpWindow* window = TheHelpWindow();
+        auto* contents = window->findChild<QHelpContentWidget*>();
+        const auto place = [&](const char* page) { return contents->visualRect(contents->indexOf(PageUrl(page))); };
+        QTRY_VERIFY(!place("Keys.htm").isEmpty());
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, place("Keys.htm").center());
+        QCOMPARE(window->ShownUrl().fileName(), QStringLiteral("Keys.htm"));
+        contents->setCurrentIndex(contents->indexOf(PageUrl("How_to_Play.htm")));
+        QTest::keyClick(contents, Qt::Key_Return);
+        QCOMPARE(window->ShownUrl().fileName(), QStringLiteral("How_to_Play.htm"));
+    }
+
     // Where no browser can be started, a message gives the address to copy.
     void webLinkWithoutBrowser()
     {

@@ -1,0 +1,195 @@
+// The game played from the keyboard, and read as assistive technology reads
+// it through Qt's accessibility interfaces (offscreen: no events, but the
+// names, roles and states a screen reader asks for).
+
+#include "RecordedMessages.h"
+#include "ScoredTable.h"
+#include "WhileModal.h"
+#include "ui/CardImage.h"
+#include "ui/CardTable.h"
+#include "ui/frmHighScores.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+using namespace bmd;
+using namespace bmd::ui;
+
+namespace {
+
+// Keys as written in the help, "Ctrl+Home Space", one after the other.
+void Keys(QWidget* target, const QString& keys)
+{
+    for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeyCombination combination = QKeySequence::fromString(key)[0];
+        QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    }
+}
+
+// Goes to a card with the arrow keys alone, as a player looking at the table does.
+void WalkTo(CardTable* table, int card)
+{
+    for (int step = 0; step < 20 && table->FocusedCard() != card; ++step) {
+        const int rows = card / kColumnCount - table->FocusedCard() / kColumnCount;
+        Keys(table, rows != 0 ? (rows > 0 ? "Down" : "Up") : (card > table->FocusedCard() ? "Right" : "Left"));
+    }
+}
+
+QAccessibleInterface* Access(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QAccessibleInterface* Cell(CardTable* table, int card)
+{
+    return Access(table)->tableInterface()->cellAt(card / kColumnCount, card % kColumnCount);
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+    std::optional<RecordedMessages> messages_;
+    QTemporaryDir dir_;
+
+private slots:
+    void init() { messages_.emplace(); }
+    void cleanup() { messages_.reset(); }
+
+    // From the first card still on the table of an opened game (the ordered
+    // board with its first pairs found); the arrows stop at the edges.
+    void keysMoveTheFocus_data()
+    {
+        QTest::addColumn<int>("pairsFound");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("focus");
+        QTest::newRow("first card") << 0 << "" << 0;
+        QTest::newRow("arrows") << 0 << "Right Right Down Left" << 10;
+        QTest::newRow("edges stop") << 0 << "Left Up End Right Ctrl+End Down Right" << 53;
+        QTest::newRow("row ends") << 0 << "Down End Home Right" << 10;
+        QTest::newRow("first left") << 3 << "" << 3;
+        QTest::newRow("found skipped") << 3 << "Left Down Down Right Right Right Right Right" << 25;
+        QTest::newRow("nearest column") << 9 << "Up Ctrl+End Up Up Up" << 25;
+        QTest::newRow("table ends") << 9 << "Ctrl+End Ctrl+Home Home" << 9;
+    }
+    void keysMoveTheFocus()
+    {
+        QFETCH(int, pairsFound);
+        ScriptedRandom random(OrderedBoard());
+        frmBrightmooseConcentration window(&random);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Keys(window.Table(), "Right");
+        window.GameLogic().RestoreSavedGame(OrderedRecord(pairsFound, std::int16_t(pairsFound)));
+        QFETCH(QString, keys);
+        Keys(window.Table(), keys);
+        QTEST(window.Table()->FocusedCard(), "focus");
+        QAccessibleInterface* focused = Access(window.Table())->focusChild();
+        QVERIFY(focused == Cell(window.Table(), window.Table()->FocusedCard()) && focused->state().focused);
+    }
+
+    // A pair and a turn of the look by keys, as the screen shows it and as a
+    // screen reader hears it; then a new game starts at the first card again.
+    void aPairByKeys()
+    {
+        ScriptedRandom random(OrderedBoard());
+        frmBrightmooseConcentration window(&random);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        CardTable* table = window.Table();
+        QAccessibleInterface* access = Access(table);
+        QCOMPARE(access->role(), QAccessible::Table);
+        QCOMPARE(access->tableInterface()->rowCount(), 6);
+        QCOMPARE(access->tableInterface()->columnCount(), 9);
+        QCOMPARE(access->childCount(), 54);
+        QVERIFY(!table->FocusMarkShown());
+        QAccessibleInterface* ace = Cell(table, 13);
+        QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, face down"));
+        QCOMPARE(ace->role(), QAccessible::Cell);
+        QVERIFY(!ace->state().selected);
+
+        Keys(table, "Down Right Right Right Right Space");
+        QVERIFY(table->FocusMarkShown());
+        QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, ace of diamonds"));
+        QVERIFY(ace->state().selected && ace->state().focused);
+        Keys(table, "Down Down Down Left Return"); // the ace of hearts
+        QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("1"));
+        Keys(table, "Left Space Right"); // during the look: turns nothing
+        QCOMPARE(Cell(table, 38)->text(QAccessible::Name), QStringLiteral("Row 5, card 3, face down"));
+        QTRY_COMPARE_WITH_TIMEOUT(access->childCount(), 52, 5000);
+        QVERIFY(Cell(table, 13) == nullptr);
+        QCOMPARE(table->FocusedCard(), 40); // the nearest of the two beside the ace
+        for (const auto& [panel, name] :
+             {std::pair{2, "Tries 1"}, {5, "Matches made 1"}, {7, "Matches remaining 26"}}) {
+            QCOMPARE(Access(window.StatusPanel(panel))->text(QAccessible::Name), QString::fromLatin1(name));
+        }
+
+        QTest::mouseClick(table->Card(20), Qt::LeftButton);
+        QCOMPARE(table->FocusedCard(), 20);
+        QVERIFY(!table->FocusMarkShown());
+        Keys(table, "F2");
+        QCOMPARE(access->childCount(), 54);
+        QCOMPARE(table->FocusedCard(), 0);
+        QCOMPARE(Cell(table, 20)->text(QAccessible::Name), QStringLiteral("Row 3, card 3, face down"));
+    }
+
+    // The toolbar in words; the high-score grid with its drawn header row as
+    // column headers and each place as a row headed by its rank.
+    void namesInWords()
+    {
+        ScoredTable game(dir_.filePath(QStringLiteral("names.sqlite")));
+        QStringList names;
+        for (QAction* action : game.window.Toolbar()->actions()) {
+            if (!action->isSeparator()) {
+                names << Access(game.window.Toolbar()->widgetForAction(action))->text(QAccessible::Name);
+            }
+        }
+        QCOMPARE(names, (QStringList{"New Game", "Open Game", "Save Game", "High Scores", "Help"}));
+
+        frmHighScores scores(&game.window, game.scores, true, 40);
+        QAccessibleInterface* grid = Access(scores.findChild<QTableWidget*>(QStringLiteral("fgHighScores")));
+        QAccessibleTableInterface* places = grid->tableInterface();
+        QCOMPARE(places->rowCount(), 10);
+        QCOMPARE(places->columnDescription(0) + places->columnDescription(1), QStringLiteral("ScorePlayer"));
+        QCOMPARE(places->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("Anonymous"));
+        const QAccessibleTableCellInterface* player = places->cellAt(1, 1)->tableCellInterface();
+        const QAccessibleInterface* header = player->columnHeaderCells().first();
+        QCOMPARE(header->role(), QAccessible::ColumnHeader);
+        QCOMPARE(header->text(QAccessible::Name) + player->rowHeaderCells().first()->text(QAccessible::Name),
+                 QStringLiteral("Player2"));
+        QCOMPARE(grid->indexOfChild(places->cellAt(1, 1)), 11); // where the grid's own focus events count it
+        QCOMPARE(Access(scores.findChild<QLineEdit*>())->text(QAccessible::Name), QStringLiteral("Name"));
+    }
+
+    // 27 pairs found and the name entered, with keys only.
+    void wholeGameByKeys()
+    {
+        ScoredTable game(dir_.filePath(QStringLiteral("whole.sqlite")));
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        WhileModal<frmHighScores> entry([](frmHighScores* window) {
+            QTest::keyClicks(window->focusWidget(), QStringLiteral("Keys"));
+            Keys(window->focusWidget(), "Return");
+            Keys(window->focusWidget(), "Return");
+        });
+        CardTable* table = game.window.Table();
+        for (int pair = 0; pair < kPairCount; ++pair) {
+            for (const int card : {pair < 26 ? pair : 52, pair < 26 ? pair + 26 : 53}) {
+                WalkTo(table, card);
+                Keys(table, "Space");
+            }
+            game.window.GameLogic().Timer1_Timer(); // the end of the look, without waiting for it
+        }
+        QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
+        QCOMPARE(game.scores.Table().At(1).Name, std::string("Keys"));
+        QCOMPARE(table->FocusedCard(), -1);
+        QCOMPARE(Access(table)->childCount(), 0);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
