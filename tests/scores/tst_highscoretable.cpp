@@ -38,12 +38,6 @@ class TestHighScoreTable : public QObject {
     QTemporaryDir dir_;
     QString file_;
 
-    // A value written under the test path, as the game writes it.
-    void Write(const RegistryValue& value, char decimalPoint = '.')
-    {
-        module::WriteRegistryValue(*tables::OpenStore(file_), bmd::kHkeyLocalMachine, kPath, "Value", value,
-                                   decimalPoint);
-    }
     // "number:<digits>" or "text:<text>", read under the path and name in other letter cases.
     QString Read() const
     {
@@ -202,85 +196,76 @@ private slots:
         QCOMPARE(tables::NextRun(file_), bmd::DefaultHighScoreTable());
     }
 
-    void writeDecidesTypeAndBytes_data()
+    // What a value written becomes in the file, by type and bytes, and what
+    // it reads back as under the path and name in other letter cases. Rows
+    // without a value store the type and bytes as other programs, or damage,
+    // can leave them. Whether a text reads as a number follows the locale's
+    // decimal point: in a German one "1,5" is a number and "1.5" is not.
+    void registryValues_data()
     {
-        QTest::addColumn<QVariant>("value"); // QString or int
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("readsAs");
-        QTest::newRow("default name: 10 bytes") << QVariant("Anonymous") << 1 << Sz("Anonymous") << "text:Anonymous";
-        QTest::newRow("number") << QVariant(99999) << 4 << Dword(99999) << "number:99999";
-        QTest::newRow("leading zeros") << QVariant("007") << 4 << Dword(7) << "number:7";
-        QTest::newRow("half to even, down") << QVariant("4.5") << 4 << Dword(4) << "number:4";
-        QTest::newRow("half to even, up") << QVariant("-5.5") << 4 << Dword(std::uint32_t(-6)) << "number:-6";
-        QTest::newRow("spaces around a number") << QVariant("  12  ") << 4 << Dword(12) << "number:12";
-        QTest::newRow("sign, fraction, exponent") << QVariant("+.15e3") << 4 << Dword(150) << "number:150";
-        QTest::newRow("exponent with plus") << QVariant("1e+2") << 4 << Dword(100) << "number:100";
-        QTest::newRow("exponent with minus") << QVariant("25E-1") << 4 << Dword(2) << "number:2";
-        QTest::newRow("inf is no number") << QVariant("inf") << 1 << Sz("inf") << "text:inf";
-        QTest::newRow("nan is no number") << QVariant("nan") << 1 << Sz("nan") << "text:nan";
-        QTest::newRow("smallest 32-bit") << QVariant("-2147483648") << 4 << Dword(0x80000000) << "number:-2147483648";
-        QTest::newRow("rounds past 32 bits")
-            << QVariant("2147483647.5") << 1 << Sz("2147483647.5") << "text:2147483647.5";
-        QTest::newRow("beyond a double") << QVariant("1e999") << 1 << Sz("1e999") << "text:1e999";
-        QTest::newRow("comma is no decimal point") << QVariant("4,5") << 1 << Sz("4,5") << "text:4,5";
-        QTest::newRow("exponent without digits") << QVariant("1e") << 1 << Sz("1e") << "text:1e";
-        QTest::newRow("spaces only") << QVariant("   ") << 1 << Sz("") << "text:";
-        QTest::newRow("text trimmed") << QVariant("  Player One  ") << 1 << Sz("Player One") << "text:Player One";
-        QTest::newRow("non-ASCII") << QVariant("Ünïcødé ✓") << 1 << Sz("Ünïcødé ✓") << "text:Ünïcødé ✓";
-    }
-    void writeDecidesTypeAndBytes()
-    {
-        QFETCH(QVariant, value);
-        QFETCH(int, type);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Read(), QStringLiteral("text:")); // a missing value
-        Write(value.typeId() == QMetaType::Int ? RegistryValue(std::int32_t(value.toInt()))
-                                               : RegistryValue(value.toString().toStdString()));
-        QCOMPARE(probe::Database(file_).Text("SELECT type || ' ' || hex(data) FROM registry_values"
-                                             " WHERE root = 2147483650 AND path = '"
-                                             + kPath + "' AND name = 'Value'"),
-                 QStringLiteral("%1 %2").arg(type).arg(QString::fromLatin1(bytes.toHex().toUpper())));
-        QTEST(Read(), "readsAs");
-    }
-
-    // Whether a name reads as a number follows the locale: in a German one
-    // "1,5" is a number and "1.5" is not.
-    void localeDecimalPoint()
-    {
-        const auto write = [&](const char* text) {
-            Write(std::string(text), ',');
-            return Read();
-        };
-        QCOMPARE(write("1,5"), QStringLiteral("number:2"));
-        QCOMPARE(write("-2,5e1"), QStringLiteral("number:-25"));
-        QCOMPARE(write("1.5"), QStringLiteral("text:1.5"));
-    }
-
-    // Values that other programs, or damage, can leave in the file.
-    void readsStoredForms_data()
-    {
+        QTest::addColumn<QVariant>("value"); // QString, int, or none
+        QTest::addColumn<char>("decimalPoint");
         QTest::addColumn<uint>("type");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("readsAs");
-        QTest::newRow("text without NUL reads whole") << 1U << QByteArray("abc") << "text:abc";
-        QTest::newRow("text stops at first NUL") << 1U << QByteArray("ab\0cd\0", 6) << "text:ab";
-        QTest::newRow("text of no bytes") << 1U << QByteArray() << "text:";
-        QTest::newRow("DWORD 0xFFFFFFFF") << 4U << Dword(0xFFFFFFFF) << "number:-1";
-        QTest::newRow("DWORD of 2 bytes") << 4U << QByteArray("\1\0", 2) << "text:";
-        QTest::newRow("REG_BINARY") << 3U << QByteArray("abc\0", 4) << "text:";
-        QTest::newRow("REG_EXPAND_SZ") << 2U << Sz("%PATH%") << "text:";
+        const auto row = [](const char* tag, const QVariant& value, uint type, const QByteArray& bytes,
+                            const char* readsAs, char decimalPoint = '.') {
+            QTest::newRow(tag) << value << decimalPoint << type << bytes << QString::fromUtf8(readsAs);
+        };
+        row("default name: 10 bytes", "Anonymous", 1, Sz("Anonymous"), "text:Anonymous");
+        row("number", 99999, 4, Dword(99999), "number:99999");
+        row("leading zeros", "007", 4, Dword(7), "number:7");
+        row("half to even, down", "4.5", 4, Dword(4), "number:4");
+        row("half to even, up", "-5.5", 4, Dword(std::uint32_t(-6)), "number:-6");
+        row("spaces around a number", "  12  ", 4, Dword(12), "number:12");
+        row("sign, fraction, exponent", "+.15e3", 4, Dword(150), "number:150");
+        row("exponent with plus", "1e+2", 4, Dword(100), "number:100");
+        row("exponent with minus", "25E-1", 4, Dword(2), "number:2");
+        row("inf is no number", "inf", 1, Sz("inf"), "text:inf");
+        row("nan is no number", "nan", 1, Sz("nan"), "text:nan");
+        row("smallest 32-bit", "-2147483648", 4, Dword(0x80000000), "number:-2147483648");
+        row("rounds past 32 bits", "2147483647.5", 1, Sz("2147483647.5"), "text:2147483647.5");
+        row("beyond a double", "1e999", 1, Sz("1e999"), "text:1e999");
+        row("comma is no decimal point", "4,5", 1, Sz("4,5"), "text:4,5");
+        row("exponent without digits", "1e", 1, Sz("1e"), "text:1e");
+        row("spaces only", "   ", 1, Sz(""), "text:");
+        row("text trimmed", "  Player One  ", 1, Sz("Player One"), "text:Player One");
+        row("non-ASCII", "Ünïcødé ✓", 1, Sz("Ünïcødé ✓"), "text:Ünïcødé ✓");
+        row("German 1,5", "1,5", 4, Dword(2), "number:2", ',');
+        row("German -2,5e1", "-2,5e1", 4, Dword(std::uint32_t(-25)), "number:-25", ',');
+        row("German 1.5", "1.5", 1, Sz("1.5"), "text:1.5", ',');
+        row("stored text without NUL reads whole", {}, 1, "abc", "text:abc");
+        row("stored text stops at first NUL", {}, 1, QByteArray("ab\0cd\0", 6), "text:ab");
+        row("stored text of no bytes", {}, 1, QByteArray(), "text:");
+        row("stored DWORD 0xFFFFFFFF", {}, 4, Dword(0xFFFFFFFF), "number:-1");
+        row("stored DWORD of 2 bytes", {}, 4, QByteArray("\1\0", 2), "text:");
+        row("stored REG_BINARY", {}, 3, QByteArray("abc\0", 4), "text:");
+        row("stored REG_EXPAND_SZ", {}, 2, Sz("%PATH%"), "text:");
     }
-    void readsStoredForms()
+    void registryValues()
     {
+        QFETCH(QVariant, value);
+        QFETCH(char, decimalPoint);
         QFETCH(uint, type);
         QFETCH(QByteArray, bytes);
-        const auto store = tables::OpenStore(file_);
-        bmd::RegistryKey key = 0;
-        QCOMPARE(store->CreateKey(bmd::kHkeyLocalMachine, kPath, key), bmd::kRegistrySuccess);
-        QCOMPARE(store->SetValue(key, "Value", type, bytes.constData(), std::uint32_t(bytes.size())),
-                 bmd::kRegistrySuccess);
-        QCOMPARE(store->CloseKey(key), bmd::kRegistrySuccess);
+        QCOMPARE(Read(), QStringLiteral("text:")); // a missing value
+        if (value.isValid()) {
+            module::WriteRegistryValue(*tables::OpenStore(file_), bmd::kHkeyLocalMachine, kPath, "Value",
+                                       value.typeId() == QMetaType::Int ? RegistryValue(std::int32_t(value.toInt()))
+                                                                        : RegistryValue(value.toString().toStdString()),
+                                       decimalPoint);
+            QCOMPARE(probe::Database(file_).Text("SELECT type || ' ' || hex(data) FROM registry_values"
+                                                 " WHERE root = 2147483650 AND path = '"
+                                                 + kPath + "' AND name = 'Value'"),
+                     QStringLiteral("%1 %2").arg(type).arg(QString::fromLatin1(bytes.toHex().toUpper())));
+        } else {
+            const auto store = tables::OpenStore(file_);
+            bmd::RegistryKey key = 0;
+            QCOMPARE(store->CreateKey(bmd::kHkeyLocalMachine, kPath, key), bmd::kRegistrySuccess);
+            QCOMPARE(store->SetValue(key, "Value", type, bytes.constData(), std::uint32_t(bytes.size())),
+                     bmd::kRegistrySuccess);
+            QCOMPARE(store->CloseKey(key), bmd::kRegistrySuccess);
+        }
         QTEST(Read(), "readsAs");
     }
 };
