@@ -83,8 +83,7 @@ private slots:
     void drawFace()
     {
         QFETCH(double, r);
-        QFETCH(int, face);
-        QCOMPARE(int(DrawFace(r)), face);
+        QTEST(int(DrawFace(r)), "face");
     }
 
     // Faces 1-13 are spades, 14-26 diamonds, 27-39 clubs, 40-52 hearts, 53

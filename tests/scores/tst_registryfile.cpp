@@ -44,6 +44,7 @@ class TestRegistryFile : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
     QString file_;
+    const HighScoreTable stored = tables::Make({"10", "20"}); // as an earlier run left it
 
     QStringList SetAside() const { return QDir(dir_->path()).entryList({"*damaged*"}, QDir::Files, QDir::Name); }
 
@@ -73,7 +74,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QStringList, aside);
         if (kind == QLatin1String("pages")) {
-            tables::Store(file_, tables::Make({"10", "20"}));
+            tables::Store(file_, stored);
             QByteArray bytes = ReadBytes(file_);
             QVERIFY(bytes.size() >= 8192);
             QVERIFY(WriteBytes(file_, bytes.left(4096) + QByteArray(bytes.size() - 4096, '\xA5')));
@@ -151,7 +152,6 @@ private slots:
             return;
         }
         QFETCH(bool, folderReadOnly);
-        const HighScoreTable stored = tables::Make({"10", "20"});
         tables::Store(file_, stored);
         QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
         QVERIFY(QFile::setPermissions(folderReadOnly ? dir_->path() : file_, QFile::ReadOwner | QFile::ExeOwner));
@@ -180,7 +180,6 @@ private slots:
     {
         QFETCH(QString, lockSql);
         QFETCH(bool, readsStored);
-        const HighScoreTable stored = tables::Make({"10", "20"});
         tables::Store(file_, stored);
         auto other = std::make_unique<probe::Database>(file_);
         QCOMPARE(other->Execute(lockSql.toStdString()), SQLITE_OK);
@@ -208,7 +207,6 @@ private slots:
     // the writes before it are rolled back and those after it fail at once.
     void failedWriteRollsBackTheBatch()
     {
-        const HighScoreTable stored = tables::Make({"10", "20"});
         tables::Store(file_, stored);
         QCOMPARE(probe::Database(file_).Execute("CREATE TRIGGER refuse BEFORE UPDATE ON registry_values"
                                                 " WHEN new.name = 'Score5' BEGIN SELECT RAISE(ABORT, 'refused'); END"),

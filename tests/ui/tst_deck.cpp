@@ -8,11 +8,10 @@ using namespace bmd::ui;
 class DeckTest : public QObject {
     Q_OBJECT
 
-    std::optional<RecordedMessages> messages_;
+    RecordedMessages messages_;
 
 private slots:
-    void init() { messages_.emplace(); }
-    void cleanup() { messages_.reset(); }
+    void init() { messages_.texts.clear(); }
 
     void picturesAndSurfaceHaveTheirSizes()
     {
@@ -47,7 +46,7 @@ private slots:
         deck.SetChangeCard(face);
         QCOMPARE(deck.ChangeCard(), face);
         QCOMPARE(deck.Picture().cacheKey(), deck.FacePicture(valid ? face - 1 : 11).cacheKey());
-        QCOMPARE(messages_->texts, valid ? QStringList() : QStringList{QStringLiteral("Invalid Property Setting!")});
+        QCOMPARE(messages_.texts, valid ? QStringList() : QStringList{QStringLiteral("Invalid Property Setting!")});
     }
 };
 

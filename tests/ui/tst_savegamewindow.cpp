@@ -25,7 +25,7 @@ using namespace bmd::ui;
 class SaveGameWindowTest : public QObject {
     Q_OBJECT
 
-    std::optional<RecordedMessages> messages_;
+    RecordedMessages messages_;
     QStringList dialogs_; // the kind of each file dialog, its first name and its filter
     QString nextChoice_;
     QTemporaryDir dir_;
@@ -56,7 +56,7 @@ class SaveGameWindowTest : public QObject {
 private slots:
     void init()
     {
-        messages_.emplace();
+        messages_.texts.clear();
         dialogs_.clear();
         SetFileDialogHandlerForTesting([this](const FileDialogRequest& request) {
             dialogs_ << QStringLiteral("%1 \"%2\" %3")
@@ -65,11 +65,7 @@ private slots:
             return nextChoice_;
         });
     }
-    void cleanup()
-    {
-        messages_.reset();
-        SetFileDialogHandlerForTesting({});
-    }
+    void cleanup() { SetFileDialogHandlerForTesting({}); }
 
     // Saved with a turn pending: both cards count as on the board. Opened
     // over a pair pending, whose late tick must resolve nothing.
@@ -78,7 +74,7 @@ private slots:
         frmBrightmooseConcentration saved(&random_);
         Play(saved.GameLogic(), QStringLiteral("c0 c26 t c1 c2"));
         nextChoice_ = Path(QStringLiteral("game"));
-        saved.SaveGame();
+        saved.findChild<QAction*>(QStringLiteral("mnuSaveGame"))->trigger();
         // No extension is added to a name typed without one.
         const QByteArray bytes = ReadBytes(Path(QStringLiteral("game")));
         QCOMPARE(bytes.size(), 640);
@@ -86,7 +82,7 @@ private slots:
         frmBrightmooseConcentration opened(&random_);
         Play(opened.GameLogic(), QStringLiteral("c3 c29"));
         QVERIFY(opened.TurnTimer().isActive());
-        opened.OpenGame();
+        opened.findChild<QAction*>(QStringLiteral("mnuOpenGame"))->trigger();
         QVERIFY(!opened.TurnTimer().isActive());
         opened.GameLogic().Timer1_Timer();
         QCOMPARE(opened.GameLogic().ToSavedGame(), saved.GameLogic().ToSavedGame());
@@ -104,7 +100,7 @@ private slots:
         Play(opened.GameLogic(), QStringLiteral("c1"));
         opened.SaveGame();
         QCOMPARE(Seen(opened), QStringLiteral("51 down 1 up, tries 2 made 1 left 26, save off"));
-        QVERIFY(messages_->texts.isEmpty());
+        QVERIFY(messages_.texts.isEmpty());
         // Each dialog starts with its own last name.
         const QString filter = QStringLiteral(" Brightmoose Derudirodozir Games (*.bcx)");
         const QString game = '"' + Path(QStringLiteral("game")) + '"';
@@ -119,7 +115,7 @@ private slots:
         QVERIFY(WriteSavedGameFile(NativePath(Path(QStringLiteral("late.bcx"))), OrderedRecord(26, 40)).Ok());
         frmBrightmooseConcentration window(&random_);
         PlayEveryPair(window.GameLogic());
-        QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
+        QCOMPARE(messages_.texts, QStringList{QStringLiteral("Game Over!")});
         QCOMPARE(Seen(window), QStringLiteral("0 down 0 up, tries 27 made 27 left 0, save off"));
         QVERIFY(window.OpenGameFile(NativePath(Path(QStringLiteral("late.bcx")))));
         QCOMPARE(Seen(window), QStringLiteral("2 down 0 up, tries 40 made 26 left 1, save on"));
@@ -156,9 +152,9 @@ private slots:
             QCOMPARE(Seen(window), QStringLiteral("53 down 1 up, tries 0 made 0 left 27, save off"));
             QCOMPARE(window.GameLogic().State().FirstCardUp, std::int16_t(1));
         }
-        QCOMPARE(messages_->texts.size(), 1);
-        QVERIFY2(messages_->texts[0].contains(says.replace("\"bad", '"' + dir_.path() + "/bad")),
-                 qPrintable(messages_->texts[0]));
+        QCOMPARE(messages_.texts.size(), 1);
+        QVERIFY2(messages_.texts[0].contains(says.replace("\"bad", '"' + dir_.path() + "/bad")),
+                 qPrintable(messages_.texts[0]));
     }
 };
 
