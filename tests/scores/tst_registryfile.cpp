@@ -20,12 +20,9 @@ using bmd::HighScores;
 using bmd::HighScoreTable;
 using namespace std::chrono_literals;
 
-namespace {
+Q_DECLARE_METATYPE(bmd::StoreResult)
 
-bool IsOpen(HighScores& scores)
-{
-    return static_cast<bmd::SqliteRegistryStore&>(scores.Store()).IsOpen();
-}
+namespace {
 
 // The table in the file, read without seeding anything.
 HighScoreTable TableInFile(const QString& file)
@@ -49,6 +46,7 @@ class TestRegistryFile : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
     QString file_;
+    const HighScoreTable stored = tables::Make({"10", "20"}); // as an earlier run left it
 
     QStringList SetAside() const { return QDir(dir_->path()).entryList({"*damaged*"}, QDir::Files, QDir::Name); }
 
@@ -78,7 +76,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QStringList, aside);
         if (kind == QLatin1String("pages")) {
-            tables::Store(file_, tables::Make({"10", "20"}));
+            tables::Store(file_, stored);
             QByteArray bytes = ReadBytes(file_);
             QVERIFY(bytes.size() >= 8192);
             QVERIFY(WriteBytes(file_, bytes.left(4096) + QByteArray(bytes.size() - 4096, '\xA5')));
@@ -95,11 +93,7 @@ private slots:
         const QByteArray found = ReadBytes(file_);
         const QByteArray older = ReadBytes(file_ + ".damaged-1");
 
-        auto scores = tables::Open(file_);
-        QVERIFY(IsOpen(*scores));
-        scores->SeedHighScores();
-        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
-        scores.reset();
+        QCOMPARE(tables::NextRun(file_), bmd::DefaultHighScoreTable());
 
         QCOMPARE(SetAside(), aside);
         if (!aside.isEmpty()) {
@@ -110,120 +104,94 @@ private slots:
         QCOMPARE(TableInFile(file_), bmd::DefaultHighScoreTable());
     }
 
-    // No store at all: the run goes on with the table in memory.
-    void noStore_data()
+    // A store in trouble: none at all, one the player cannot write, one that
+    // another program holds. The run goes on with what could be read; each
+    // change says why it was not stored, a score stays in the table for the
+    // run, and the file stays as it was. A held store takes the waiting
+    // score once it is free.
+    void storeInTrouble_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("folder path runs through a file") << "file";
-        QTest::newRow("store path is a folder") << "folder";
-        QTest::newRow("no place at all") << "none";
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<bmd::StoreResult>("result");
+        QTest::addColumn<bool>("readsStored");
+        const auto row = [](const char* tag, const char* trouble, bmd::StoreResult result, bool readsStored) {
+            QTest::newRow(tag) << QString::fromLatin1(trouble) << result << readsStored;
+        };
+        row("folder path runs through a file", "file", bmd::StoreResult::Unavailable, false);
+        row("store path is a folder", "folder", bmd::StoreResult::Unavailable, false);
+        row("no place at all", "none", bmd::StoreResult::Unavailable, false);
+        row("read-only folder", "read-only folder", bmd::StoreResult::ReadOnly, true);
+        row("read-only file", "read-only file", bmd::StoreResult::ReadOnly, true);
+        row("held while another program writes", "held", bmd::StoreResult::Busy, true);
+        row("held exclusively", "held exclusively", bmd::StoreResult::Busy, false);
     }
-    void noStore()
+    void storeInTrouble()
     {
-        QFETCH(QString, kind);
-        std::unique_ptr<HighScores> scores;
-        if (kind == QLatin1String("none")) {
-            scores = std::make_unique<HighScores>(std::make_unique<bmd::NoRegistryStore>());
-        } else {
-            QString file = file_;
-            if (kind == QLatin1String("file")) {
-                QVERIFY(WriteBytes(dir_->filePath("blocker"), "x"));
-                file = dir_->filePath("blocker/Brightmoose/registry.sqlite");
-            } else {
-                QVERIFY(QDir().mkpath(file));
-            }
-            scores = tables::Open(file);
-            QVERIFY(!IsOpen(*scores));
-        }
-        QCOMPARE(scores->SeedHighScores(), bmd::StoreResult::Unavailable);
-        QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());
-        const bmd::SavedScore saved = scores->SaveNewScore(10, "Player");
-        QCOMPARE(int(saved.position), 1);
-        QCOMPARE(saved.result, bmd::StoreResult::Unavailable);
-        QCOMPARE(scores->StoredTable().At(1).Name, std::string("Player")); // kept for this run
-        QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Unavailable);
-        QVERIFY(SetAside().isEmpty());
-    }
-
-    // A store the player cannot write still shows its scores; only writing
-    // is refused, and the file stays as it was.
-    void readOnlyStore_data()
-    {
-        QTest::addColumn<bool>("folderReadOnly");
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("read-only file") << false;
-    }
-    void readOnlyStore()
-    {
-        if (IsRoot()) {
-            const QString failure = RunAsNobody("readOnlyStore");
+        QFETCH(QString, trouble);
+        QFETCH(bmd::StoreResult, result);
+        QFETCH(bool, readsStored);
+        if (trouble.startsWith("read-only") && IsRoot()) {
+            const QString failure = RunAsNobody(qPrintable("storeInTrouble:" + trouble));
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             return;
         }
-        QFETCH(bool, folderReadOnly);
-        const HighScoreTable stored = tables::Make({"10", "20"});
-        tables::Store(file_, stored);
-        QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
-        QVERIFY(QFile::setPermissions(folderReadOnly ? dir_->path() : file_, QFile::ReadOwner | QFile::ExeOwner));
+        QString file = file_;
+        std::optional<probe::Database> other;
+        if (trouble == "file") {
+            QVERIFY(WriteBytes(dir_->filePath("blocker"), "x"));
+            file = dir_->filePath("blocker/Brightmoose/registry.sqlite");
+        } else if (trouble == "folder") {
+            QVERIFY(QDir().mkpath(file));
+        } else if (trouble != "none") {
+            tables::Store(file_, stored);
+            QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
+        }
+        if (trouble.startsWith("read-only")) {
+            const QString readOnly = trouble.endsWith("folder") ? dir_->path() : file_;
+            QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+        } else if (trouble.startsWith("held")) {
+            other.emplace(file_);
+            const std::string lock = trouble == "held" ? "BEGIN IMMEDIATE;"
+                                                       : "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;";
+            QCOMPARE(other->Execute(lock + " UPDATE registry_values SET type = type;"), SQLITE_OK);
+        }
         const QByteArray before = ReadBytes(file_);
 
-        auto scores = tables::Open(file_);
-        QCOMPARE(scores->SeedHighScores(), bmd::StoreResult::ReadOnly);
-        QCOMPARE(scores->StoredTable(), stored);
-        QCOMPARE(scores->SaveNewScore(5, "Quick").result, bmd::StoreResult::ReadOnly);
-        QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::ReadOnly);
-        scores.reset();
+        std::unique_ptr<bmd::RegistryStore> store = std::make_unique<bmd::NoRegistryStore>();
+        if (trouble != "none") {
+            store = tables::OpenStore(file, 50ms);
+        }
+        auto* sqlite = dynamic_cast<bmd::SqliteRegistryStore*>(store.get());
+        auto scores = std::make_unique<HighScores>(std::move(store));
+        QCOMPARE(scores->SeedHighScores(), result);
+        QCOMPARE(scores->StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
+        const bmd::SavedScore saved = scores->SaveNewScore(15, "Waiting");
+        QCOMPARE(saved.result, result);
+        QCOMPARE(int(saved.position), readsStored ? 2 : 1);
+        QCOMPARE(scores->StoredTable().At(saved.position).Name, std::string("Waiting")); // kept for this run
+        QVERIFY(scores->HasUnsavedScores());
+        QCOMPARE(scores->ResetHighScores(), result);
+        QVERIFY(SetAside().isEmpty());
+        if (!other) {
+            scores.reset(); // closed as well
+            QCOMPARE(ReadBytes(file_), before);
+            return;
+        }
         QCOMPARE(ReadBytes(file_), before);
-    }
-
-    // Another program holds the file: reads go on where they can, a save
-    // fails whole and waits in memory, and is stored once the file is free.
-    void heldByAnotherProgram_data()
-    {
-        QTest::addColumn<QString>("lockSql");
-        QTest::addColumn<bool>("readsStored");
-        QTest::newRow("writing") << "BEGIN IMMEDIATE; UPDATE registry_values SET type = type;" << true;
-        QTest::newRow("held exclusively")
-            << "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE registry_values SET type = type;" << false;
-    }
-    void heldByAnotherProgram()
-    {
-        QFETCH(QString, lockSql);
-        QFETCH(bool, readsStored);
-        const HighScoreTable stored = tables::Make({"10", "20"});
-        tables::Store(file_, stored);
-        auto other = std::make_unique<probe::Database>(file_);
-        QCOMPARE(other->Execute(lockSql.toStdString()), SQLITE_OK);
-
-        auto store = tables::OpenStore(file_, 50ms);
-        bmd::SqliteRegistryStore& sqlite = *store;
-        HighScores scores(std::move(store));
-        QCOMPARE(scores.SeedHighScores(), bmd::StoreResult::Busy);
-        QCOMPARE(scores.StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
-        const bmd::SavedScore saved = scores.SaveNewScore(15, "Waiting");
-        QCOMPARE(saved.result, bmd::StoreResult::Busy);
-        QVERIFY(scores.HasUnsavedScores());
         QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
         other.reset();
         QCOMPARE(TableInFile(file_), stored);
-
-        QVERIFY(sqlite.Reopen());
-        QCOMPARE(scores.StoreUnsavedScores(), bmd::StoreResult::Stored);
-        HighScoreTable expected = tables::Make({"10", "15", "20"});
-        expected.At(2).Name = "Waiting";
-        expected.At(3).Name = "Player 2";
-        for (std::int16_t position = 4; position <= 10; ++position) {
-            expected.At(position).Name = "Player " + std::to_string(position - 1);
-        }
+        QVERIFY(sqlite->Reopen());
+        QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
+        HighScoreTable expected = stored;
+        expected.At(bmd::PlaceNewScore(expected, 15)).Name = "Waiting";
         QCOMPARE(TableInFile(file_), expected);
-        QVERIFY(SetAside().isEmpty());
     }
 
     // A write refused in the middle of a batch takes the whole batch with it:
     // the writes before it are rolled back and those after it fail at once.
     void failedWriteRollsBackTheBatch()
     {
-        const HighScoreTable stored = tables::Make({"10", "20"});
         tables::Store(file_, stored);
         QCOMPARE(probe::Database(file_).Execute("CREATE TRIGGER refuse BEFORE UPDATE ON registry_values"
                                                 " WHEN new.name = 'Score5' BEGIN SELECT RAISE(ABORT, 'refused'); END"),

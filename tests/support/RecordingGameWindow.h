@@ -119,6 +119,21 @@ inline bmd::SavedGame OrderedRecord(int pairs = 0, std::int16_t tries = 0)
     return record;
 }
 
+// Plays a script of events: "c<i>" clicks card i, "t" is a timer tick,
+// "n" a new deal.
+inline void Play(bmd::Game& game, const QString& script)
+{
+    for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("t")) {
+            game.Timer1_Timer();
+        } else if (step == QLatin1String("n")) {
+            game.NewGame();
+        } else {
+            game.imgCard_Click(static_cast<std::int16_t>(step.mid(1).toInt()));
+        }
+    }
+}
+
 // Finds every pair of the deal in 27 tries, the jokers last. The last turn
 // is left waiting for its tick when lastTick is false.
 inline void PlayEveryPair(bmd::Game& game, bool lastTick = true)

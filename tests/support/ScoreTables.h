@@ -11,33 +11,15 @@
 
 namespace tables {
 
-// The scores as listed, 99999 after the list ends; names "<prefix> 1" to "<prefix> 10".
-inline bmd::HighScoreTable Make(const QStringList& scores, const QString& namePrefix = QStringLiteral("Player"))
+// The scores as listed, 99999 after the list ends; names "Player 1" to "Player 10".
+inline bmd::HighScoreTable Make(const QStringList& scores)
 {
     bmd::HighScoreTable table;
     for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
-        table.At(position) = {QStringLiteral("%1 %2").arg(namePrefix).arg(position).toStdString(),
+        table.At(position) = {"Player " + std::to_string(position),
                               scores.value(position - 1, QStringLiteral("99999")).toStdString()};
     }
     return table;
-}
-
-// One field of every entry, from first to tenth.
-inline QStringList Field(const bmd::HighScoreTable& table, std::string bmd::HighScoreEntry::*field)
-{
-    QStringList texts;
-    for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
-        texts << QString::fromStdString(table.At(position).*field);
-    }
-    return texts;
-}
-inline QStringList Scores(const bmd::HighScoreTable& table)
-{
-    return Field(table, &bmd::HighScoreEntry::Score);
-}
-inline QStringList Names(const bmd::HighScoreTable& table)
-{
-    return Field(table, &bmd::HighScoreEntry::Name);
 }
 
 inline std::unique_ptr<bmd::SqliteRegistryStore>

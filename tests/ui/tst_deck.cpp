@@ -8,11 +8,10 @@ using namespace bmd::ui;
 class DeckTest : public QObject {
     Q_OBJECT
 
-    std::optional<RecordedMessages> messages_;
+    RecordedMessages messages_;
 
 private slots:
-    void init() { messages_.emplace(); }
-    void cleanup() { messages_.reset(); }
+    void init() { messages_.texts.clear(); }
 
     void picturesAndSurfaceHaveTheirSizes()
     {
@@ -33,15 +32,10 @@ private slots:
     {
         QTest::addColumn<int>("face");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("ace of spades") << 1 << true;
-        QTest::newRow("red joker") << 53 << true;
-        QTest::newRow("black joker") << 54 << true;
-        QTest::newRow("back") << 60 << true;
-        QTest::newRow("last picture") << 68 << true;
-        QTest::newRow("0") << 0 << false;
-        QTest::newRow("69") << 69 << false;
-        QTest::newRow("negative") << -5 << false;
-        QTest::newRow("smallest 32-bit number") << std::numeric_limits<int>::min() << false;
+        // The ace of spades, the jokers, the back and the last picture; then strays.
+        for (const int face : {1, 53, 54, 60, 68, 0, 69, -5, std::numeric_limits<int>::min()}) {
+            QTest::addRow("%d", face) << face << (face >= 1 && face <= 68);
+        }
     }
     void changeCard()
     {
@@ -52,7 +46,7 @@ private slots:
         deck.SetChangeCard(face);
         QCOMPARE(deck.ChangeCard(), face);
         QCOMPARE(deck.Picture().cacheKey(), deck.FacePicture(valid ? face - 1 : 11).cacheKey());
-        QCOMPARE(messages_->texts, valid ? QStringList() : QStringList{QStringLiteral("Invalid Property Setting!")});
+        QCOMPARE(messages_.texts, valid ? QStringList() : QStringList{QStringLiteral("Invalid Property Setting!")});
     }
 };
 

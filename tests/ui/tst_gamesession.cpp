@@ -1,7 +1,7 @@
 #include "FileBytes.h"
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
-#include "ScoredTable.h"
+#include "ScoreTables.h"
 #include "StoreFileProbe.h"
 #include "WhileModal.h"
 #include "savegame/SavedGameFile.h"
@@ -55,13 +55,9 @@ class GameSessionTest : public QObject {
         PlayEveryPair(session.MainWindow()->GameLogic());
     }
 
-    static int CardsOnBoard(const frmBrightmooseConcentration& window)
+    static int CardsOnBoard(frmBrightmooseConcentration& window)
     {
-        int count = 0;
-        for (int i = 0; i < kCardCount; ++i) {
-            count += window.Table()->Card(i)->isHidden() ? 0 : 1;
-        }
-        return count;
+        return int(std::ranges::count(window.GameLogic().OnTable(), true));
     }
 
 private slots:
@@ -154,9 +150,10 @@ private slots:
     void gameEndOpensTheEntry()
     {
         QFETCH(bool, duringView);
-        ScoredTable table(Path(QStringLiteral("entry.sqlite")));
-        QVERIFY(table.Exposed());
-        frmBrightmooseConcentration& window = table.window;
+        ScoreKeeper scores(Native(QStringLiteral("entry.sqlite")));
+        ScriptedRandom random(OrderedBoard());
+        frmBrightmooseConcentration window(&random);
+        window.SetScoreKeeper(&scores);
         PlayEveryPair(window.GameLogic(), false); // the last turn waits for its tick
 
         QList<bool> opened; // the mode of each high-score window that opened
