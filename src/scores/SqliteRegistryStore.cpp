@@ -2,9 +2,11 @@
 
 #include "util/Log.h"
 
+#include <chrono>
 #include <cstring>
 #include <string_view>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace bmd {
@@ -264,7 +266,14 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
 
     // WAL lets a second copy of the game read while this one writes; NORMAL
     // is safe with it (a power cut can lose the last commit, never the file).
-    result = QueryText(db_.get(), "PRAGMA journal_mode=WAL", text);
+    // Changing the journal takes the file for a moment without waiting for
+    // others, so two copies making the store together may meet here: try
+    // again for as long as a busy store is waited for.
+    const auto deadline = std::chrono::steady_clock::now() + busyTimeout_;
+    while (IsBusy(result = QueryText(db_.get(), "PRAGMA journal_mode=WAL", text))
+           && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     if (result != SQLITE_OK) {
         return IsBusy(result) ? OpenOutcome::Busy : OpenOutcome::Unavailable;
     }
