@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
 
@@ -83,6 +84,8 @@ void WhileReachingTheDisplay(QtMsgType type, const QMessageLogContext&, const QS
 
 int main(int argc, char* argv[])
 {
+    QElapsedTimer running;
+    running.start();
     const std::filesystem::path fileToOpen = ParseCommandLine(argc, argv);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -103,6 +106,6 @@ int main(int argc, char* argv[])
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
     bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(), fileToOpen);
-    session.Start(QDate::currentDate().year());
+    session.Start(QDate::currentDate().year(), std::chrono::milliseconds(running.elapsed()));
     return QApplication::exec();
 }

@@ -27,12 +27,12 @@ std::filesystem::path GameSession::DefaultStoreFile()
     return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "registry.sqlite";
 }
 
-void GameSession::Start(int year)
+void GameSession::Start(int year, std::chrono::milliseconds started)
 {
     // The score store is opened when scores are first needed (the end of a
     // game, the high-score window): whatever state it is in, it never holds
     // up a window, and a game that never asks for it does not pay for it.
-    splash_ = new frmSplash([this] { LoadMainWindow(); }, year);
+    splash_ = new frmSplash([this] { LoadMainWindow(); }, year, started);
     splash_->show();
     // A window manager gives no splash the keyboard of itself, and a key
     // press is one way to leave it.

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -25,7 +26,9 @@ public:
     GameSession(std::filesystem::path storeFile, std::filesystem::path fileToOpen);
     ~GameSession() override;
 
-    void Start(int year);
+    // started: how long ago the program started (its splash shows until two
+    // seconds after that).
+    void Start(int year, std::chrono::milliseconds started = {});
 
     ScoreKeeper& Scores() { return scores_; }
     frmSplash* Splash() const { return splash_; }

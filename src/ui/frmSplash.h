@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 
 class QFrame;
@@ -19,8 +20,9 @@ class frmSplash : public QWidget {
 public:
     static constexpr int kShowMs = 2000;
 
-    // loadMainWindow loads and shows the main window at the hand-over.
-    frmSplash(std::function<void()> loadMainWindow, int year);
+    // loadMainWindow loads and shows the main window at the hand-over, two
+    // seconds after the program started: `started` is how long ago that was.
+    frmSplash(std::function<void()> loadMainWindow, int year, std::chrono::milliseconds started = {});
 
     QLabel* CopyrightLabel() const { return lblCopyright; }
     QFrame* Frame() const { return Frame1; }
