@@ -112,7 +112,11 @@ private slots:
         QFETCH(QString, store);
         QFETCH(bool, released);
         std::optional<probe::Database> other;
-        if (!store.isEmpty()) {
+        if (store.isEmpty()) { // the data folder cannot be made
+            qputenv("XDG_DATA_HOME", "/proc/no-such-folder");
+            QVERIFY(GameSession::DefaultStoreFile().empty());
+            qunsetenv("XDG_DATA_HOME");
+        } else {
             tables::Store(Path(store), tables::Make({"50", "60"}));
             other.emplace(Path(store));
             QCOMPARE(other->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;"
