@@ -174,7 +174,7 @@ def sync(root, tree, files):
         shutil.copymode(src, dst)
 
 
-def prepare(root, files, work, tests):
+def prepare(root, files, work, tests, timeout):
     """Copies the working tree into work/tree, builds it in work/build and checks that
     the tests pass there. Returns the copy, the build folder and the test command."""
     if work.is_relative_to(root) or root.is_relative_to(work):
@@ -191,21 +191,21 @@ def prepare(root, files, work, tests):
              "configuring")
     print("building the copy", flush=True)
     must(["cmake", "--build", build, "-j2"], "building the unchanged copy")
-    ctest = ["ctest", "--test-dir", build, "-j2", "--timeout", "120", "--no-tests=error"]
+    ctest = ["ctest", "--test-dir", build, "-j2", "--timeout", str(timeout), "--no-tests=error"]
     ctest += ["-R", tests] if tests else ["-E", r"^(e2e|install)\."]
     print("running the tests on the unchanged copy", flush=True)
     must(ctest + ["--output-on-failure"], "the tests of the unchanged copy")
     return tree, build, ctest
 
 
-def try_mutant(m, tree, build, ctest):
+def try_mutant(m, tree, build, ctest, target):
     path = tree / m.file
     original = path.read_bytes()
     lines = original.decode().split("\n")
     lines[m.line - 1] = m.new
     try:
         path.write_bytes("\n".join(lines).encode())
-        if run(["cmake", "--build", build, "-j2"])[0]:
+        if run(["cmake", "--build", build, "-j2"] + (["--target", target] if target else []))[0]:
             return "stillborn"
         return "killed" if run(ctest + ["--stop-on-failure"])[0] else "survived"
     finally:
@@ -233,6 +233,9 @@ def main():
                         help="at most N mutants per file (default 30; 0: all)")
     parser.add_argument("--seed", type=int, metavar="S", help="seed for the sample (default: a new one, printed)")
     parser.add_argument("--tests", metavar="REGEX", help=r"ctest -R REGEX (default: -E '^(e2e|install)\.')")
+    parser.add_argument("--target", metavar="T", help="build only this target for each mutant (e.g. core_tests)")
+    parser.add_argument("--timeout", type=int, metavar="S", default=120,
+                        help="seconds a test may run before the mutant counts as killed (default 120)")
     parser.add_argument("--work", metavar="DIR", help="scratch folder to keep between runs")
     parser.add_argument("--list", action="store_true", help="only list the mutants that would be tried")
     args = parser.parse_args()
@@ -251,7 +254,7 @@ def main():
     work = None if args.list else Path(args.work or tempfile.mkdtemp(prefix="mutate-")).resolve()
     try:
         if work:
-            tree, build, ctest = prepare(root, files, work, args.tests)
+            tree, build, ctest = prepare(root, files, work, args.tests, args.timeout)
         rng, chosen = random.Random(seed), []
         for f in wanted:  # read from the copy when there is one, so the lines match it
             every = mutants_of(f, ((tree if work else root) / f).read_bytes().decode())
@@ -267,7 +270,7 @@ def main():
             for n, m in enumerate(chosen, 1):
                 print(f"[{n}/{len(chosen)}] {describe(m)}", end=" ... ", flush=True)
                 began = time.monotonic()
-                outcomes[m] = try_mutant(m, tree, build, ctest)
+                outcomes[m] = try_mutant(m, tree, build, ctest, args.target)
                 print(f"{outcomes[m]} ({time.monotonic() - began:.0f} s)", flush=True)
         except KeyboardInterrupt:
             interrupted = True
