@@ -19,8 +19,23 @@ QString GameTranslation(const QString& language)
     return QStringLiteral(":/i18n/brightmoose-derudirodozir_%1.qm").arg(language);
 }
 
+// The locale the C library takes messages from: where it is C, it shows
+// English and ignores LANGUAGE, and so does the game.
+bool CLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const QByteArray value = qgetenv(variable); !value.isEmpty()) {
+            return value == "C" || value == "POSIX" || value.startsWith("C.");
+        }
+    }
+    return true;
+}
+
 QString ChosenLanguage(const QString& wanted)
 {
+    if (wanted.isEmpty() && CLocale()) {
+        return QStringLiteral("en");
+    }
     const QStringList tags = wanted.isEmpty() ? QLocale::system().uiLanguages() : QStringList{wanted};
     for (const QString& tag : tags) {
         const QString language = tag.section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower();
