@@ -141,7 +141,7 @@
 Its address is %1</source>
         <translation>Die Webseite konnte nicht geöffnet werden: Es ließ sich kein Webbrowser starten.
 
-Ihre Adresse ist %1</translation>
+Die Adresse der Seite lautet %1</translation>
     </message>
 </context>
 <context>
@@ -156,7 +156,7 @@ Ihre Adresse ist %1</translation>
     </message>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
-        <translation>Karte %1 an Position %2 ist gefunden, ihre Partnerkarte %3 an Position %4 liegt aber noch auf dem Tisch</translation>
+        <translation>Karte %1 an Position %2 wurde gefunden, ihre Partnerkarte %3 an Position %4 liegt aber noch auf dem Tisch</translation>
     </message>
     <message>
         <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
@@ -252,7 +252,7 @@ Ihre Adresse ist %1</translation>
     </message>
     <message>
         <source>There is no folder to keep the help catalogue in.</source>
-        <translation>Es gibt keinen Ordner, in dem das Spiel das Verzeichnis der Hilfe ablegen kann.</translation>
+        <translation>Es gibt keinen Ordner, in dem das Spiel den Katalog der Hilfe ablegen kann.</translation>
     </message>
     <message>
         <source>Page not found</source>

@@ -141,7 +141,7 @@
 Its address is %1</source>
         <translation>No se pudo abrir la página web: no se pudo iniciar ningún navegador.
 
-Su dirección es %1</translation>
+La dirección de la página es %1</translation>
     </message>
 </context>
 <context>
