@@ -1,6 +1,7 @@
 #include "BuildInfo.h"
 #include "common/GameStyle.h"
 #include "common/Logging.h"
+#include "common/Translations.h"
 #include "common/WindowStyle.h"
 #include "ui/GameSession.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include <unistd.h>
@@ -26,38 +28,66 @@ void NameTheApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(bmd::kVersionText));
 }
 
-// The saved game the command line names, as the system's own bytes ("" for
-// none). --help, --version and a wrong option are answered here and end the
+struct CommandLine {
+    std::filesystem::path fileToOpen; // as the system's own bytes; "" for none
+    QString language;                 // --lang; "" for the system's
+};
+
+// --lang as given, read before the parser so that the parser's own texts
+// (--help) are in that language too.
+QString LanguageOption(int argc, char* argv[])
+{
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+            return QString::fromLocal8Bit(argv[i + 1]);
+        }
+        if (std::strncmp(argv[i], "--lang=", 7) == 0) {
+            return QString::fromLocal8Bit(argv[i] + 7);
+        }
+    }
+    return {};
+}
+
+// --help, --version and a wrong option are answered here and end the
 // program: none of them needs a display.
-std::filesystem::path ParseCommandLine(int argc, char* argv[])
+CommandLine ParseCommandLine(int argc, char* argv[])
 {
     const bool options = std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument[0] == '-'; });
     if (!options) {
         // The usual start: no option, at most a file; no parser needed.
-        return argc > 1 ? argv[1] : std::filesystem::path();
+        return {argc > 1 ? argv[1] : std::filesystem::path(), {}};
     }
     QCoreApplication parsing(argc, argv);
     NameTheApplication();
+    bmd::ui::InstallTranslations(LanguageOption(argc, argv));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A memory card game: find the 27 pairs among 54 cards in as few tries as you can."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "A memory card game: find the 27 pairs among 54 cards in as few tries as you can."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved game (.bcx) to open."),
-                                 QStringLiteral("[file]"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine",
+                                    "Show the game in this language: de, en, es or fr. "
+                                    "Without it, the game follows the system's language."),
+        QCoreApplication::translate("CommandLine", "language"));
+    parser.addOption(language);
+    parser.addPositionalArgument(QCoreApplication::translate("CommandLine", "file"),
+                                 QCoreApplication::translate("CommandLine", "A saved game (.bcx) to open."),
+                                 QCoreApplication::translate("CommandLine", "[file]"));
     parser.process(parsing);
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
-        return {};
+        return {{}, parser.value(language)};
     }
     // The argument's bytes rather than its decoded text, so that a name that
     // is not valid UTF-8 (made by an older system) still opens.
     for (int i = 1; i < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == files.constFirst()) {
-            return argv[i];
+            return {argv[i], parser.value(language)};
         }
     }
-    return QFile::encodeName(files.constFirst()).toStdString();
+    return {QFile::encodeName(files.constFirst()).toStdString(), parser.value(language)};
 }
 
 QStringList& StartupMessages()
@@ -86,7 +116,7 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer running;
     running.start();
-    const std::filesystem::path fileToOpen = ParseCommandLine(argc, argv);
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fprintf(stderr, "brightmoose-derudirodozir: no display to show the game on (DISPLAY is not set)\n");
@@ -99,13 +129,14 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
     NameTheApplication();
+    bmd::ui::InstallTranslations(commandLine.language);
     // Lets the desktop match the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
 
     QApplication::setStyle(new bmd::ui::GameStyle);
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
-    bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(), fileToOpen);
+    bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(), commandLine.fileToOpen);
     session.Start(QDate::currentDate().year(), std::chrono::milliseconds(running.elapsed()));
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "art/Art.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -17,6 +18,11 @@ void InstallFontSubstitutes()
         return true;
     }();
     (void)installed;
+}
+
+QString LogoName()
+{
+    return QCoreApplication::translate("WindowStyle", "Brightmoose logo: a moose holding a hand of cards");
 }
 
 QFont GameFont(double pointSize, bool bold)

@@ -14,8 +14,9 @@ namespace bmd::ui {
 // the "Comic Sans MS" family and the one program icon.
 inline const QString kApplicationTitle = QStringLiteral("Brightmoose Derudirodozir");
 inline const QColor kTableGreen{0, 128, 0};
+
 // What a screen reader says of the logo on the splash and About windows.
-inline const QString kLogoName = QStringLiteral("Brightmoose logo: a moose holding a hand of cards");
+QString LogoName();
 
 // Twips are the design unit of the window layouts: 15 to a pixel at 96 dpi.
 constexpr int Px(int twips)

@@ -1,5 +1,7 @@
 #include "savegame/SavedGame.h"
 
+#include "util/PlayerText.h"
+
 #include <string>
 #include <utility>
 
@@ -26,9 +28,9 @@ std::int16_t GetInt16(std::span<const std::uint8_t> bytes, std::size_t offset)
     return static_cast<std::int16_t>(bits); // two's complement since C++20
 }
 
-SavedGameStatus Rejected(std::string reason)
+SavedGameStatus Rejected(const char* text, std::vector<int> numbers)
 {
-    return {SavedGameError::NotASavedGame, std::move(reason)};
+    return {SavedGameError::NotASavedGame, FillIn(text, numbers), text, std::move(numbers)};
 }
 
 } // namespace
@@ -71,12 +73,12 @@ SavedGameStatus ValidateSavedGame(const SavedGame& game)
     for (int position = 0; position < kCardCount; ++position) {
         const int face = game.CardFace[position];
         if (face < 1 || face > kCardCount) {
-            return Rejected("Position " + std::to_string(position) + " holds face " + std::to_string(face)
-                            + "; cards are numbered 1 to 54");
+            return Rejected(BMD_TRANSLATABLE("SavedGame", "Position %1 holds face %2; cards are numbered 1 to 54"),
+                            {position, face});
         }
         if (positionOf[face] >= 0) {
-            return Rejected("Face " + std::to_string(face) + " is dealt twice (positions "
-                            + std::to_string(positionOf[face]) + " and " + std::to_string(position) + ")");
+            return Rejected(BMD_TRANSLATABLE("SavedGame", "Face %1 is dealt twice (positions %2 and %3)"),
+                            {face, positionOf[face], position});
         }
         positionOf[face] = position;
     }
@@ -91,21 +93,23 @@ SavedGameStatus ValidateSavedGame(const SavedGame& game)
         const std::int16_t partner = PartnerFace(game.CardFace[position]);
         const int partnerPosition = positionOf[partner];
         if (game.OnBoard[partnerPosition] != kCardFound) {
-            return Rejected("Face " + std::to_string(game.CardFace[position]) + " at position "
-                            + std::to_string(position) + " was found, but its partner, face " + std::to_string(partner)
-                            + " at position " + std::to_string(partnerPosition) + ", is still on the board");
+            return Rejected(BMD_TRANSLATABLE("SavedGame",
+                                             "Face %1 at position %2 was found, but its partner, face %3 "
+                                             "at position %4, is still on the board"),
+                            {game.CardFace[position], position, partner, partnerPosition});
         }
     }
 
     const int pairsFound = cardsFound / 2; // whole pairs only, checked above
     if (game.MatchesMade != pairsFound) {
-        return Rejected("The matches made (" + std::to_string(game.MatchesMade) + ") do not agree with the "
-                        + std::to_string(pairsFound) + " pairs off the board");
+        return Rejected(
+            BMD_TRANSLATABLE("SavedGame", "The matches made (%1) do not agree with the %2 pairs off the board"),
+            {game.MatchesMade, pairsFound});
     }
     // MatchesMade is at least 0 here, so this also turns away negative Tries.
     if (game.Tries < game.MatchesMade) {
-        return Rejected("The tries (" + std::to_string(game.Tries) + ") are fewer than the matches made ("
-                        + std::to_string(game.MatchesMade) + ")");
+        return Rejected(BMD_TRANSLATABLE("SavedGame", "The tries (%1) are fewer than the matches made (%2)"),
+                        {game.Tries, game.MatchesMade});
     }
     return {};
 }

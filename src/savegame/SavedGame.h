@@ -8,6 +8,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace bmd {
 
@@ -40,10 +42,24 @@ enum class SavedGameError {
     CannotWrite,   // the save failed; the previous file is as it was
 };
 
-// Ok when error is None; otherwise reason says why in words a player can read.
+// Ok when error is None; otherwise reason says why in words a player can read,
+// in English. The window layer says it in the player's language from its
+// parts: the source text (context "SavedGame") with the numbers for its %1,
+// %2, ..., or, for a failure of the system, its error number (reason is then
+// the system's own text).
 struct SavedGameStatus {
+    SavedGameStatus() = default;
+    SavedGameStatus(SavedGameError kind, std::string why, const char* source = "", std::vector<int> values = {},
+                    int systemErrorNumber = 0)
+        : error(kind), reason(std::move(why)), text(source), numbers(std::move(values)), systemError(systemErrorNumber)
+    {
+    }
+
     SavedGameError error = SavedGameError::None;
     std::string reason;
+    const char* text = "";
+    std::vector<int> numbers;
+    int systemError = 0;
 
     bool Ok() const noexcept { return error == SavedGameError::None; }
 };

@@ -1,5 +1,7 @@
 #include "savegame/SavedGameFile.h"
 
+#include "util/PlayerText.h"
+
 #include <cerrno>
 #include <chrono>
 #include <exception>
@@ -26,7 +28,7 @@ std::string ErrorText(int error)
 
 SavedGameStatus Failed(SavedGameError kind, int error)
 {
-    return {kind, ErrorText(error)};
+    return {kind, ErrorText(error), "", {}, error};
 }
 
 // Closes on every way out of the reader.
@@ -49,9 +51,9 @@ private:
 
 constexpr char kTempPrefix[] = ".bcx-save-";
 
-SavedGameStatus Refused(std::string reason)
+SavedGameStatus Refused(const char* text)
 {
-    return {SavedGameError::CannotWrite, std::move(reason)};
+    return {SavedGameError::CannotWrite, text, text};
 }
 
 // The file a save replaces or makes: the name with its symbolic links
@@ -87,18 +89,18 @@ SavedGameStatus CheckReplaceable(const fs::path& target, const struct stat& info
         return Failed(SavedGameError::CannotWrite, EISDIR);
     }
     if (S_ISFIFO(info.st_mode)) {
-        return Refused("It is a named pipe, not a file");
+        return Refused(BMD_TRANSLATABLE("SavedGame", "It is a named pipe, not a file"));
     }
     if (S_ISSOCK(info.st_mode)) {
-        return Refused("It is a socket, not a file");
+        return Refused(BMD_TRANSLATABLE("SavedGame", "It is a socket, not a file"));
     }
     if (!S_ISREG(info.st_mode)) {
-        return Refused("It is a device, not a file");
+        return Refused(BMD_TRANSLATABLE("SavedGame", "It is a device, not a file"));
     }
     // A file nobody may write is read-only for its owner's sake, even where
     // the system would let this user replace it.
     if ((info.st_mode & 0222) == 0) {
-        return Refused("The file is read-only");
+        return Refused(BMD_TRANSLATABLE("SavedGame", "The file is read-only"));
     }
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
         return Failed(SavedGameError::CannotWrite, errno);
@@ -295,7 +297,8 @@ SavedGameReadResult ReadRecord(const fs::path& path)
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
-        result.status = {SavedGameError::CannotRead, "Not a regular file"};
+        const char* text = BMD_TRANSLATABLE("SavedGame", "Not a regular file");
+        result.status = {SavedGameError::CannotRead, text, text};
         return result;
     }
 
@@ -317,8 +320,8 @@ SavedGameReadResult ReadRecord(const fs::path& path)
     }
     const std::optional<SavedGame> game = DecodeSavedGame(std::span(bytes.data(), got));
     if (!game) {
-        result.status = {SavedGameError::TooShort,
-                         "The file is " + std::to_string(got) + " bytes long; a saved game has at least 220"};
+        const char* text = BMD_TRANSLATABLE("SavedGame", "The file is %1 bytes long; a saved game has at least 220");
+        result.status = {SavedGameError::TooShort, FillIn(text, {int(got)}), text, {int(got)}};
         return result;
     }
     result.status = ValidateSavedGame(*game);

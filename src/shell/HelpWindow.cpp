@@ -60,7 +60,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 
 HelpWindow::HelpWindow(QStringList candidates) : candidates_(std::move(candidates))
 {
-    setWindowTitle(QStringLiteral("Brightmoose Derudirodozir Help"));
+    setWindowTitle(tr("Brightmoose Derudirodozir Help"));
     ui::ApplyWindowStyle(this);
     // The game's main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -73,18 +73,18 @@ HelpWindow::HelpWindow(QStringList candidates) : candidates_(std::move(candidate
     contentsPage_ = new QWidget;
     auto* contentsLayout = new QVBoxLayout(contentsPage_);
     contentsLayout->setContentsMargins(4, 4, 4, 4);
-    panes_->addTab(contentsPage_, QStringLiteral("&Contents"));
+    panes_->addTab(contentsPage_, tr("&Contents"));
 
     indexPage_ = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage_);
     indexLayout->setContentsMargins(4, 4, 4, 4);
-    auto* keywordLabel = new QLabel(QStringLiteral("&Type the word to look for:"));
+    auto* keywordLabel = new QLabel(tr("&Type the word to look for:"));
     indexKeyword_ = new QLineEdit;
     indexKeyword_->setClearButtonEnabled(true);
     keywordLabel->setBuddy(indexKeyword_);
     indexLayout->addWidget(keywordLabel);
     indexLayout->addWidget(indexKeyword_);
-    panes_->addTab(indexPage_, QStringLiteral("&Index"));
+    panes_->addTab(indexPage_, tr("&Index"));
 
     page_ = new HelpBrowser;
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpWindow::OpenLink);
@@ -162,7 +162,7 @@ bool HelpWindow::LoadHelp()
     }
     const QString helpNamespace = QHelpEngineCore::namespaceName(helpFile_);
     if (helpNamespace.isEmpty()) {
-        loadError_ = QStringLiteral("It is not a help file that the game can read.");
+        loadError_ = tr("It is not a help file that the game can read.");
         return false;
     }
 
@@ -244,7 +244,7 @@ QString HelpWindow::CollectionFile()
         fallbackCache_ = std::make_unique<QTemporaryDir>();
     }
     if (!fallbackCache_->isValid()) {
-        loadError_ = QStringLiteral("There is no folder to keep the help catalogue in.");
+        loadError_ = tr("There is no folder to keep the help catalogue in.");
         return {};
     }
     return fallbackCache_->filePath(kCollectionName);
@@ -263,10 +263,10 @@ void HelpWindow::ShowPage(const QUrl& url)
     }
     if (engine_->fileData(url.adjusted(QUrl::RemoveFragment)).isEmpty()) {
         shownUrl_.clear();
-        page_->setHtml(PageHtml(QStringLiteral("Page not found"),
-                                QStringLiteral("<p>The help has no page named <b>%1</b>.</p>"
-                                               "<p>Choose a page from the contents or the index on the left.</p>")
-                                    .arg(url.fileName().toHtmlEscaped())));
+        page_->setHtml(
+            PageHtml(tr("Page not found"), tr("<p>The help has no page named <b>%1</b>.</p>"
+                                              "<p>Choose a page from the contents or the index on the left.</p>")
+                                               .arg(url.fileName().toHtmlEscaped())));
         return;
     }
     shownUrl_ = url;
@@ -284,7 +284,7 @@ void HelpWindow::ShowNotInstalledPage()
     }
     QString body;
     if (!helpFile_.isEmpty()) {
-        body = QStringLiteral("<p>The help file <b>%1</b> could not be opened.</p><p>%2</p>")
+        body = tr("<p>The help file <b>%1</b> could not be opened.</p><p>%2</p>")
                    .arg(QDir::toNativeSeparators(helpFile_).toHtmlEscaped(), loadError_.toHtmlEscaped());
     } else {
         QString places;
@@ -292,13 +292,12 @@ void HelpWindow::ShowNotInstalledPage()
             places += QStringLiteral("<li>%1</li>")
                           .arg(QDir::toNativeSeparators(QDir::cleanPath(candidate)).toHtmlEscaped());
         }
-        body = QStringLiteral(
-                   "<p>The help pages of Brightmoose Derudirodozir are not installed.</p>"
-                   "<p>The game looked for the help file here:</p><ul>%1</ul>")
+        body = tr("<p>The help pages of Brightmoose Derudirodozir are not installed.</p>"
+                  "<p>The game looked for the help file here:</p><ul>%1</ul>")
                    .arg(places);
     }
-    body += QStringLiteral("<p>The game itself works as usual.</p>");
-    page_->setHtml(PageHtml(QStringLiteral("Help is not installed"), body));
+    body += tr("<p>The game itself works as usual.</p>");
+    page_->setHtml(PageHtml(tr("Help is not installed"), body));
 }
 
 void HelpWindow::SelectInContents(const QUrl& url)

@@ -13,8 +13,9 @@ void HyperJump(const QString& address)
     if (!QDesktopServices::openUrl(QUrl(address))) {
         // The address can be selected and copied from the message.
         ui::ShowMessage(QApplication::activeWindow(),
-                        QStringLiteral("The web page could not be opened: no web browser could be started.\n\n"
-                                       "Its address is %1")
+                        QCoreApplication::translate("HyperJump",
+                                                    "The web page could not be opened: no web browser could be "
+                                                    "started.\n\nIts address is %1")
                             .arg(address));
     }
 }

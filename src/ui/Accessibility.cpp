@@ -62,7 +62,7 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        return type == QAccessible::Name ? QStringLiteral("Cards") : PlainTable::text(type);
+        return type == QAccessible::Name ? CardTable::tr("Cards") : PlainTable::text(type);
     }
     int childCount() const override { return static_cast<int>(Offered().size()); }
     QAccessibleInterface* child(int n) const override
@@ -111,8 +111,8 @@ public:
         }
         return cells;
     }
-    QString columnDescription(int column) const override { return QStringLiteral("Card %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    QString columnDescription(int column) const override { return CardTable::tr("Card %1").arg(column + 1); }
+    QString rowDescription(int row) const override { return CardTable::tr("Row %1").arg(row + 1); }
     int columnCount() const override { return kColumnCount; }
     int rowCount() const override { return kRowCount; }
 };

@@ -34,12 +34,21 @@ QPoint CardPlace(int index)
 QString FaceName(std::int16_t face)
 {
     if (face == 53 || face == 54) {
-        return face == 53 ? QStringLiteral("red joker") : QStringLiteral("black joker");
+        return face == 53 ? CardTable::tr("red joker") : CardTable::tr("black joker");
     }
-    static const char* const ranks[] = {"ace",   "two",  "three", "four", "five",  "six", "seven",
-                                        "eight", "nine", "ten",   "jack", "queen", "king"};
-    static const char* const suits[] = {"spades", "diamonds", "clubs", "hearts"};
-    return QStringLiteral("%1 of %2").arg(QLatin1String(ranks[(face - 1) % 13]), QLatin1String(suits[(face - 1) / 13]));
+    static const char* const ranks[] = {
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "ace"),   QT_TRANSLATE_NOOP("bmd::ui::CardTable", "two"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "three"), QT_TRANSLATE_NOOP("bmd::ui::CardTable", "four"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "five"),  QT_TRANSLATE_NOOP("bmd::ui::CardTable", "six"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "seven"), QT_TRANSLATE_NOOP("bmd::ui::CardTable", "eight"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "nine"),  QT_TRANSLATE_NOOP("bmd::ui::CardTable", "ten"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "jack"),  QT_TRANSLATE_NOOP("bmd::ui::CardTable", "queen"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "king")};
+    static const char* const suits[] = {
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "spades"), QT_TRANSLATE_NOOP("bmd::ui::CardTable", "diamonds"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "clubs"), QT_TRANSLATE_NOOP("bmd::ui::CardTable", "hearts")};
+    //: A card's face: %1 its rank (ace, two, ..., king), %2 its suit (spades, diamonds, clubs, hearts).
+    return CardTable::tr("%1 of %2").arg(CardTable::tr(ranks[(face - 1) % 13]), CardTable::tr(suits[(face - 1) / 13]));
 }
 
 // Where a key takes the focus from the card `from`, among the cards still on
@@ -147,10 +156,11 @@ CardTable::CardTable(int toolbarHeight, QWidget* parent) : QWidget(parent)
 QString CardTable::CardName(int index) const
 {
     const std::int16_t face = shown_.at(static_cast<std::size_t>(index));
-    return QStringLiteral("Row %1, card %2, %3")
+    //: What a screen reader says of a card: its row, its place in the row and its face.
+    return tr("Row %1, card %2, %3")
         .arg(index / kColumnCount + 1)
         .arg(index % kColumnCount + 1)
-        .arg(face == kBackFace ? QStringLiteral("face down") : FaceName(face));
+        .arg(face == kBackFace ? tr("face down") : FaceName(face));
 }
 
 void CardTable::ShowTable(const CardsOnTable& onTable)

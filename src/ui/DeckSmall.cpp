@@ -31,7 +31,7 @@ void DeckSmall::SetChangeCard(std::int32_t k)
     // In 64 bits, so that k - 1 of the smallest k cannot wrap into the deck.
     const std::int64_t index = static_cast<std::int64_t>(k) - 1;
     if (index < 0 || index >= kPictureCount) {
-        ShowMessage(window(), QStringLiteral("Invalid Property Setting!"));
+        ShowMessage(window(), tr("Invalid Property Setting!"));
         return;
     }
     SetPicture(FacePicture(static_cast<int>(index)));

@@ -1,12 +1,11 @@
 #include "ui/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace bmd::ui {
 
 namespace {
-
-const QString kGameFilter = QStringLiteral("Brightmoose Derudirodozir Games (*.bcx)");
 
 FileDialogHandler& TestHandler()
 {
@@ -23,11 +22,12 @@ void SetFileDialogHandlerForTesting(FileDialogHandler handler)
 
 QString ChooseGameFile(QWidget* parent, FileDialogKind kind, const QString& initialName)
 {
+    const QString gameFilter = QCoreApplication::translate("FileDialogs", "Brightmoose Derudirodozir Games (*.bcx)");
     if (TestHandler()) {
-        return TestHandler()({kind, initialName, kGameFilter});
+        return TestHandler()({kind, initialName, gameFilter});
     }
     QFileDialog dialog(parent);
-    dialog.setNameFilter(kGameFilter);
+    dialog.setNameFilter(gameFilter);
     dialog.setDefaultSuffix(QString());
     if (!initialName.isEmpty()) {
         dialog.selectFile(initialName);

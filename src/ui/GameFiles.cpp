@@ -3,18 +3,61 @@
 #include "common/MessageBoxes.h"
 #include "savegame/SavedGameFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <utility>
+
 namespace bmd::ui {
+
+namespace {
+
+// The system's reasons a player meets most, in the system's English words;
+// any other is shown as the system says it.
+constexpr std::pair<int, const char*> kSystemErrors[] = {
+    {ENOENT, QT_TRANSLATE_NOOP("GameFiles", "No such file or directory")},
+    {EACCES, QT_TRANSLATE_NOOP("GameFiles", "Permission denied")},
+    {EPERM, QT_TRANSLATE_NOOP("GameFiles", "Operation not permitted")},
+    {EISDIR, QT_TRANSLATE_NOOP("GameFiles", "Is a directory")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("GameFiles", "Not a directory")},
+    {ENOSPC, QT_TRANSLATE_NOOP("GameFiles", "No space left on device")},
+    {EDQUOT, QT_TRANSLATE_NOOP("GameFiles", "Disk quota exceeded")},
+    {EROFS, QT_TRANSLATE_NOOP("GameFiles", "Read-only file system")},
+    {EIO, QT_TRANSLATE_NOOP("GameFiles", "Input/output error")},
+    {ELOOP, QT_TRANSLATE_NOOP("GameFiles", "Too many levels of symbolic links")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("GameFiles", "File name too long")},
+    {EFBIG, QT_TRANSLATE_NOOP("GameFiles", "File too large")},
+};
+
+// Why a saved game could not be read or written, in the player's language.
+QString Reason(const SavedGameStatus& status)
+{
+    for (const auto& [error, text] : kSystemErrors) {
+        if (status.systemError == error) {
+            return QCoreApplication::translate("GameFiles", text);
+        }
+    }
+    if (*status.text == '\0') {
+        return QString::fromStdString(status.reason);
+    }
+    QString reason = QCoreApplication::translate("SavedGame", status.text);
+    for (const int number : status.numbers) {
+        reason = reason.arg(number);
+    }
+    return reason;
+}
+
+} // namespace
 
 bool WriteGameFile(QWidget* parent, const std::filesystem::path& file, const SavedGame& game)
 {
     const SavedGameStatus status = WriteSavedGameFile(file, game);
     if (!status.Ok()) {
-        ShowMessage(parent, QStringLiteral("The game could not be saved to \"%1\".\n\n%2.")
-                                .arg(ShownName(file), QString::fromStdString(status.reason)));
+        ShowMessage(parent, QCoreApplication::translate("GameFiles", "The game could not be saved to \"%1\".\n\n%2.")
+                                .arg(ShownName(file), Reason(status)));
     }
     return status.Ok();
 }
@@ -22,17 +65,18 @@ bool WriteGameFile(QWidget* parent, const std::filesystem::path& file, const Sav
 std::optional<SavedGame> ReadGameFile(QWidget* parent, const std::filesystem::path& file)
 {
     const SavedGameReadResult result = ReadSavedGameFile(file);
-    const QString reason = QString::fromStdString(result.status.reason);
+    const QString reason = Reason(result.status);
     switch (result.status.error) {
     case SavedGameError::None:
         return result.game;
     case SavedGameError::CannotRead:
-        ShowMessage(parent, QStringLiteral("\"%1\" could not be opened.\n\n%2.").arg(ShownName(file), reason));
+        ShowMessage(parent, QCoreApplication::translate("GameFiles", "\"%1\" could not be opened.\n\n%2.")
+                                .arg(ShownName(file), reason));
         return std::nullopt;
     default:
-        ShowMessage(
-            parent,
-            QStringLiteral("\"%1\" is not a saved game this program can open.\n\n%2.").arg(ShownName(file), reason));
+        ShowMessage(parent,
+                    QCoreApplication::translate("GameFiles", "\"%1\" is not a saved game this program can open.\n\n%2.")
+                        .arg(ShownName(file), reason));
         return std::nullopt;
     }
 }

@@ -5,13 +5,14 @@
 #include "ui/frmAbout.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace bmd::ui {
 
 void AddHelpMenu(QMenuBar* menuBar, QWidget* owner, const QString& contentsTopic)
 {
-    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = menuBar->addMenu(QCoreApplication::translate("HelpMenu", "&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     const auto addItem = [&](const char* name, const QString& caption, auto command) {
         QAction* action = mnuHelp->addAction(caption);
@@ -19,13 +20,14 @@ void AddHelpMenu(QMenuBar* menuBar, QWidget* owner, const QString& contentsTopic
         QObject::connect(action, &QAction::triggered, owner, command);
         return action;
     };
-    addItem("mnuContents", QStringLiteral("&Contents"), [contentsTopic] {
+    addItem("mnuContents", QCoreApplication::translate("HelpMenu", "&Contents"), [contentsTopic] {
         shell::HtmlHelp(shell::HelpCommand::DisplayTopic, contentsTopic);
     })->setShortcut(Qt::Key_F1);
-    addItem("mnuIndex", QStringLiteral("&Index"), [] { shell::HtmlHelp(shell::HelpCommand::DisplayIndex); });
-    addItem("mnuBrightmoose", QStringLiteral("Brightmoose Software on the Web"),
+    addItem("mnuIndex", QCoreApplication::translate("HelpMenu", "&Index"),
+            [] { shell::HtmlHelp(shell::HelpCommand::DisplayIndex); });
+    addItem("mnuBrightmoose", QCoreApplication::translate("HelpMenu", "Brightmoose Software on the Web"),
             [] { shell::HyperJump(shell::kMakerWebAddress); });
-    addItem("mnuAbout", QStringLiteral("&About..."), [owner] { frmAbout::ShowModal(owner); });
+    addItem("mnuAbout", QCoreApplication::translate("HelpMenu", "&About..."), [owner] { frmAbout::ShowModal(owner); });
 }
 
 } // namespace bmd::ui

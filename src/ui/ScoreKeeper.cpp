@@ -92,7 +92,7 @@ bool ScoreKeeper::ResetHighScores(QWidget* parent)
 {
     const StoreResult result = Scores().ResetHighScores();
     if (result != StoreResult::Stored) {
-        ShowMessage(parent, QStringLiteral("The high scores could not be cleared: %1").arg(WhyText(result)));
+        ShowMessage(parent, tr("The high scores could not be cleared: %1").arg(WhyText(result)));
     }
     return result == StoreResult::Stored;
 }
@@ -127,24 +127,24 @@ void ScoreKeeper::Tell(StoreResult why, QWidget* parent)
         return;
     }
     told_ = true;
-    ShowMessage(parent, QStringLiteral("Your score could not be saved: %1\n\n"
-                                       "It stays in the high-score table until you close the game.")
+    ShowMessage(parent, tr("Your score could not be saved: %1\n\n"
+                           "It stays in the high-score table until you close the game.")
                             .arg(WhyText(why)));
 }
 
 QString ScoreKeeper::WhyText(StoreResult why) const
 {
     if (storeFile_.empty()) {
-        return QStringLiteral("there is no folder where the game may keep its scores.");
+        return tr("there is no folder where the game may keep its scores.");
     }
     const QString file = ShownName(storeFile_);
     switch (why) {
     case StoreResult::Busy:
-        return QStringLiteral("another program is using the high-score file \"%1\".").arg(file);
+        return tr("another program is using the high-score file \"%1\".").arg(file);
     case StoreResult::ReadOnly:
-        return QStringLiteral("the high-score file \"%1\" cannot be changed.").arg(file);
+        return tr("the high-score file \"%1\" cannot be changed.").arg(file);
     default:
-        return QStringLiteral("the high-score file \"%1\" cannot be opened or made.").arg(file);
+        return tr("the high-score file \"%1\" cannot be opened or made.").arg(file);
     }
 }
 

@@ -4,10 +4,11 @@
 #include "common/WindowStyle.h"
 #include "shell/HyperJump.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
-#include <utility>
+#include <tuple>
 
 namespace bmd::ui {
 
@@ -19,13 +20,18 @@ struct PanelDesign {
     bool stretches;
 };
 
+// The captions must fit their fixed widths in every language: a translation
+// that does not is shortened, never the panel widened.
 constexpr std::array<PanelDesign, StatusPanels::kCount> kPanels{{
-    {"Tries", 600, false},
+    //: A status bar caption: it must fit a panel 40 pixels wide.
+    {QT_TRANSLATE_NOOP("StatusPanels", "Tries"), 600, false},
     {"", 700, false},
     {nullptr, 1000, true},
-    {"Matches Made", 1210, false},
+    //: A status bar caption: it must fit a panel 81 pixels wide.
+    {QT_TRANSLATE_NOOP("StatusPanels", "Matches Made"), 1210, false},
     {"", 500, false},
-    {"Matches Remaining", 1600, false},
+    //: A status bar caption: it must fit a panel 107 pixels wide.
+    {QT_TRANSLATE_NOOP("StatusPanels", "Matches Remaining"), 1600, false},
     {"", 500, false},
 }};
 
@@ -33,12 +39,9 @@ constexpr int kTriesPanel = 2;
 constexpr int kMatchesMadePanel = 5;
 constexpr int kMatchesRemainingPanel = 7;
 
-// The caption beside a number panel as a sentence says it: "Matches Made"
-// becomes "Matches made".
-QString AccessibleCaption(int numberPanel)
+QString Translated(const char* text)
 {
-    const QString caption = QString::fromLatin1(kPanels.at(static_cast<std::size_t>(numberPanel - 2)).text);
-    return caption.left(1) + caption.mid(1).toLower();
+    return QCoreApplication::translate("StatusPanels", text);
 }
 
 } // namespace
@@ -47,8 +50,7 @@ StatusPanels::StatusPanels(QStatusBar* statusBar)
 {
     for (std::size_t i = 0; i < kPanels.size(); ++i) {
         const PanelDesign& design = kPanels[i];
-        auto* label = new QLabel(design.text != nullptr ? QString::fromLatin1(design.text) : shell::kMakerWebAddress,
-                                 statusBar);
+        auto* label = new QLabel(design.text != nullptr ? Translated(design.text) : shell::kMakerWebAddress, statusBar);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setIndent(3);
@@ -64,17 +66,18 @@ StatusPanels::StatusPanels(QStatusBar* statusBar)
 
 void StatusPanels::ShowCounters(std::int16_t tries, std::int16_t matchesMade)
 {
-    // A screen reader hears each number with its caption, and hears it
-    // change (a new name is announced even when it is the old one).
-    const std::pair<int, QString> counters[] = {
-        {kTriesPanel, QString::number(tries)},
-        {kMatchesMadePanel, QString::number(matchesMade)},
-        {kMatchesRemainingPanel, QString::number(kPairCount - matchesMade)},
+    // A screen reader hears each number with its caption as a sentence says
+    // it, and hears it change (a new name is announced even when it is the
+    // old one).
+    const std::tuple<int, int, const char*> counters[] = {
+        {kTriesPanel, tries, QT_TRANSLATE_NOOP("StatusPanels", "Tries %1")},
+        {kMatchesMadePanel, matchesMade, QT_TRANSLATE_NOOP("StatusPanels", "Matches made %1")},
+        {kMatchesRemainingPanel, kPairCount - matchesMade, QT_TRANSLATE_NOOP("StatusPanels", "Matches remaining %1")},
     };
-    for (const auto& [panel, number] : counters) {
+    for (const auto& [panel, number, spoken] : counters) {
         QLabel* label = Panel(panel);
-        label->setText(number);
-        const QString name = AccessibleCaption(panel) + QLatin1Char(' ') + number;
+        label->setText(QString::number(number));
+        const QString name = Translated(spoken).arg(number);
         if (label->accessibleName() != name) {
             label->setAccessibleName(name);
         }

@@ -15,7 +15,7 @@ namespace bmd::ui {
 frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Brightmoose Derudirodozir"));
+    setWindowTitle(tr("About Brightmoose Derudirodozir"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ApplyWindowStyle(this);
     setFixedSize(Px(7200), Px(4875));
@@ -26,17 +26,16 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
     Image1->setGeometry(Px(120), Px(120), Px(3060), Px(3555));
     // Drawn stretched to this box when the program was built.
     Image1->setPixmap(art::LoadArt(QStringLiteral("logo/about.png")));
-    Image1->setAccessibleName(kLogoName);
+    Image1->setAccessibleName(LogoName());
 
     AddCentredLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);
     AddCentredLabel(this, QStringLiteral("Derudirodozir"), {3240, 720, 3915, 720}, 24, true);
-    AddCentredLabel(this, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3240, 1560, 3885, 345}, 9.75,
-                    true);
+    AddCentredLabel(this, tr("Version %1").arg(QLatin1String(kVersionText)), {3240, 1560, 3885, 345}, 9.75, true);
     lblCopyright = AddCentredLabel(this, QString::fromStdString(CopyrightNotice(year)), {840, 3960, 3855, 345}, 8.25,
                                    false);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Px(5565), Px(4080), Px(1260), Px(585));
     cmdOK->setDefault(true);

@@ -80,7 +80,7 @@ void frmBrightmooseConcentration::Form_Load()
 
 void frmBrightmooseConcentration::BuildCommands()
 {
-    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     const auto addItem = [&](const char* name, const QString& caption, const QKeySequence& shortcut,
                              void (frmBrightmooseConcentration::*command)()) {
@@ -91,16 +91,14 @@ void frmBrightmooseConcentration::BuildCommands()
         return action;
     };
     using Self = frmBrightmooseConcentration;
-    mnuNewGame = addItem("mnuNewGame", QStringLiteral("&New Game"), Qt::Key_F2, &Self::mnuNewGame_Click);
-    mnuOpenGame = addItem("mnuOpenGame", QStringLiteral("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                          &Self::OpenGame);
-    mnuSaveGame = addItem("mnuSaveGame", QStringLiteral("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                          &Self::SaveGame);
+    mnuNewGame = addItem("mnuNewGame", tr("&New Game"), Qt::Key_F2, &Self::mnuNewGame_Click);
+    mnuOpenGame = addItem("mnuOpenGame", tr("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O), &Self::OpenGame);
+    mnuSaveGame = addItem("mnuSaveGame", tr("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S), &Self::SaveGame);
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
-    mnuHighScores = addItem("mnuHighScores", QStringLiteral("&High Scores"), QKeySequence(Qt::CTRL | Qt::Key_H),
+    mnuHighScores = addItem("mnuHighScores", tr("&High Scores"), QKeySequence(Qt::CTRL | Qt::Key_H),
                             &Self::mnuHighScores_Click);
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuSpacer2"));
-    addItem("mnuExit", QStringLiteral("E&xit"), Qt::Key_F3, &Self::mnuExit_Click);
+    addItem("mnuExit", tr("E&xit"), Qt::Key_F3, &Self::mnuExit_Click);
 
     AddHelpMenu(menuBar(), this, shell::kWelcomeTopic);
 }
@@ -117,7 +115,7 @@ void frmBrightmooseConcentration::BuildToolbar()
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
     // The toolbar's own command: the help with its table of contents.
-    auto* help = new QAction(QStringLiteral("Help"), this);
+    auto* help = new QAction(tr("Help"), this);
     help->setObjectName(QStringLiteral("Toolbar1_Help"));
     connect(help, &QAction::triggered, this,
             [] { shell::HtmlHelp(shell::HelpCommand::DisplayToc, shell::kWelcomeTopic); });
@@ -190,7 +188,7 @@ void frmBrightmooseConcentration::StopTurnTimer()
 
 void frmBrightmooseConcentration::GameOver()
 {
-    ShowMessage(this, QStringLiteral("Game Over!"));
+    ShowMessage(this, tr("Game Over!"));
 }
 
 void frmBrightmooseConcentration::OfferHighScore(std::int16_t tries)

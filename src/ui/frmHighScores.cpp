@@ -84,7 +84,7 @@ frmHighScores::frmHighScores(QWidget* owner, ScoreKeeper& scores, bool newScoreP
     : QDialog(owner), NewScorePending(newScorePending), scores_(scores), tries_(tries)
 {
     setObjectName(QStringLiteral("frmHighScores"));
-    setWindowTitle(QStringLiteral("Brightmoose Derudirodozir High Scores"));
+    setWindowTitle(tr("Brightmoose Derudirodozir High Scores"));
     // Modal to its owner only, so that the help it opens stays usable.
     setWindowModality(Qt::WindowModal);
     ApplyWindowStyle(this);
@@ -119,11 +119,11 @@ void frmHighScores::BuildMenus()
         return action;
     };
 
-    QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuClear = addItem(mnuFile, "mnuClear", QStringLiteral("&Clear"), {}, &frmHighScores::btnClear_Click);
+    mnuClear = addItem(mnuFile, "mnuClear", tr("&Clear"), {}, &frmHighScores::btnClear_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
-    addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), Qt::Key_F3, &frmHighScores::mnuExit_Click);
+    addItem(mnuFile, "mnuExit", tr("E&xit"), Qt::Key_F3, &frmHighScores::mnuExit_Click);
 
     AddHelpMenu(menuBar, this, shell::kHighScoresTopic);
 }
@@ -131,27 +131,31 @@ void frmHighScores::BuildMenus()
 void frmHighScores::BuildControls(QWidget* client)
 {
     // Made in tab order.
-    lblPlayer = new QLabel(QStringLiteral("&Name:"), client);
+    //: A label 41 pixels wide.
+    lblPlayer = new QLabel(tr("&Name:"), client);
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
     PlaceTwips(lblPlayer, 960, 3600, 615, 255);
 
     txtPlayer = new QLineEdit(client);
     txtPlayer->setObjectName(QStringLiteral("txtPlayer"));
     PlaceTwips(txtPlayer, 1560, 3600, 2655, 285);
-    txtPlayer->setToolTip(QStringLiteral("Enter your name here."));
-    txtPlayer->setAccessibleName(QStringLiteral("Name"));
+    txtPlayer->setToolTip(tr("Enter your name here."));
+    txtPlayer->setAccessibleName(tr("Name"));
     QPalette namePalette = txtPlayer->palette();
     namePalette.setColor(QPalette::Base, kNameBoxGreen);
     txtPlayer->setPalette(namePalette);
     txtPlayer->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
     lblPlayer->setBuddy(txtPlayer);
 
-    btnClear = AddButton(client, "btnClear", QStringLiteral("&Clear"), QStringLiteral("Clear High Scores"));
+    //: A button 73 pixels wide.
+    btnClear = AddButton(client, "btnClear", tr("&Clear"), tr("Clear High Scores"));
     PlaceTwips(btnClear, 960, 4080, 1095, 495);
-    btnSave = AddButton(client, "btnSave", QStringLiteral("&Save"), QStringLiteral("Click to save your name."));
+    //: A button 57 pixels wide.
+    btnSave = AddButton(client, "btnSave", tr("&Save"), tr("Click to save your name."));
     PlaceTwips(btnSave, 2160, 4080, 855, 495);
     btnSave->hide();
-    btnOK = AddButton(client, "btnOK", QStringLiteral("&OK"), QStringLiteral("Click when finished."));
+    //: A button 73 pixels wide.
+    btnOK = AddButton(client, "btnOK", tr("&OK"), tr("Click when finished."));
     PlaceTwips(btnOK, 3120, 4080, 1095, 495);
     connect(btnClear, &QPushButton::clicked, this, &frmHighScores::btnClear_Click);
     connect(btnSave, &QPushButton::clicked, this, &frmHighScores::btnSave_Click);
@@ -160,9 +164,9 @@ void frmHighScores::BuildControls(QWidget* client)
     InstallAccessibility();
     fgHighScores = new ScoreGrid(kRows, 2, client);
     fgHighScores->setObjectName(QStringLiteral("fgHighScores"));
-    fgHighScores->setAccessibleName(QStringLiteral("High Scores"));
+    fgHighScores->setAccessibleName(tr("High Scores"));
     PlaceTwips(fgHighScores, 960, 360, 3255, 3015);
-    fgHighScores->setToolTip(QStringLiteral("High Scores"));
+    fgHighScores->setToolTip(tr("High Scores"));
     fgHighScores->horizontalHeader()->hide();
     fgHighScores->verticalHeader()->hide();
     fgHighScores->verticalHeader()->setMinimumSectionSize(1);
@@ -217,7 +221,8 @@ void frmHighScores::Form_Load()
     }
 
     const QPalette system = QApplication::palette();
-    const QStringList header{QStringLiteral("Score"), QStringLiteral("Player")};
+    //: The grid's headers: the score (the tries a game took) in a column 47 pixels wide, then the player.
+    const QStringList header{tr("Score"), tr("Player")};
     for (int column = 0; column < 2; ++column) {
         QTableWidgetItem* cell = fgHighScores->item(0, column);
         cell->setText(header[column]);
@@ -236,7 +241,11 @@ void frmHighScores::ShowTable(const HighScoreTable& table)
 {
     for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
         fgHighScores->item(position, 0)->setText(QString::fromStdString(table.At(position).Score));
-        fgHighScores->item(position, 1)->setText(QString::fromStdString(table.At(position).Name));
+        // The store keeps the unnamed player's English name; the table says it
+        // in the player's language.
+        const std::string& name = table.At(position).Name;
+        fgHighScores->item(position, 1)
+            ->setText(name == kDefaultPlayerName ? tr("Anonymous") : QString::fromStdString(name));
     }
 }
 
@@ -272,7 +281,7 @@ void frmHighScores::btnClear_Click()
     if (!btnClear->isEnabled()) {
         return;
     }
-    if (ShowMessage(this, QStringLiteral("Are you sure you want to clear the High Scores?"), MessageButtons::YesNo)
+    if (ShowMessage(this, tr("Are you sure you want to clear the High Scores?"), MessageButtons::YesNo)
         != MessageAnswer::Yes) {
         return;
     }

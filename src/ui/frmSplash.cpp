@@ -45,13 +45,12 @@ frmSplash::frmSplash(std::function<void()> loadMainWindow, int year, std::chrono
     imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
     // Drawn stretched to this box when the program was built.
     imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/splash.png")));
-    imgLogo->setAccessibleName(kLogoName);
+    imgLogo->setAccessibleName(LogoName());
 
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);
     AddCentredLabel(Frame1, QStringLiteral("Derudirodozir"), {3345, 1560, 3825, 765}, 27.75, true)
         ->setObjectName(QStringLiteral("lblProductName"));
-    AddCentredLabel(Frame1, QStringLiteral("Version %1").arg(QLatin1String(kVersionText)), {3360, 2760, 3795, 345}, 12,
-                    true)
+    AddCentredLabel(Frame1, tr("Version %1").arg(QLatin1String(kVersionText)), {3360, 2760, 3795, 345}, 12, true)
         ->setObjectName(QStringLiteral("lblVersion"));
     lblCopyright = AddCentredLabel(Frame1, QString::fromStdString(CopyrightNotice(2011)), {3360, 3480, 3735, 255}, 8.25,
                                    false);

@@ -72,6 +72,10 @@ if [ -f "$desktop" ]; then
   [ "$(key Icon)" = "$app" ] || fail "Icon is $(key Icon), the theme icon is $app"
   [ "$(key MimeType)" = "$mime_type;" ] || fail "MimeType is $(key MimeType)"
   key Exec | grep -q ' %f$' || fail "Exec does not take the file to open (%f)"
+  for lang in de es fr; do
+    [ -n "$(key "Comment\\[$lang\\]")" ] && [ -n "$(key "GenericName\\[$lang\\]")" ] ||
+      fail "the menu entry has no $lang comment or generic name"
+  done
 fi
 
 # ---- AppStream ----
@@ -92,6 +96,10 @@ if [ -f "$metainfo" ]; then
     fail "metainfo does not launch $app.desktop"
   grep -qF "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "metainfo does not provide $mime_type"
   grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo does not name release $version"
+  for lang in de es fr; do
+    grep -qF "<summary xml:lang=\"$lang\">" "$metainfo" && grep -qF "<p xml:lang=\"$lang\">" "$metainfo" ||
+      fail "metainfo has no $lang summary or description"
+  done
 fi
 
 # ---- Saved-game file type ----

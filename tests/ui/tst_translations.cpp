@@ -1,0 +1,78 @@
+#include "RecordedMessages.h"
+#include "common/Translations.h"
+#include "ui/CardTable.h"
+#include "ui/GameFiles.h"
+#include "ui/ScoreKeeper.h"
+#include "ui/frmBrightmooseConcentration.h"
+#include "ui/frmHighScores.h"
+
+#include <QMenu>
+#include <QtTest>
+
+using namespace bmd::ui;
+
+// Each language as --lang asks for it (the row's tag): the language chosen,
+// then the Game menu, what a screen reader says of the first card, the end of
+// a game and why a 5-byte file is no saved game, in that language; English
+// exactly as written for English and for a language the game does not speak.
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanupTestCase() { InstallTranslations(QStringLiteral("en")); }
+
+    void windowsInLanguage_data()
+    {
+        QTest::addColumn<QString>("texts");
+        const char* english =
+            "en|&Game|&New Game|&Open Game|&Save Game|&High Scores|E&xit|Row 1, card 1, face down|"
+            "Game Over!|The file is 5 bytes long; a saved game has at least 220.";
+        QTest::newRow("en_GB") << english;
+        QTest::newRow("sw") << english;
+        QTest::newRow("de_AT") << "de|&Spiel|&Neues Spiel|Spiel ö&ffnen|Spiel &speichern|Bes&tenliste|&Beenden|"
+                                  "Reihe 1, Karte 1, verdeckt|Spiel beendet!|"
+                                  "Die Datei ist 5 Byte lang; ein gespeichertes Spiel hat mindestens 220.";
+        QTest::newRow("fr-CA") << "fr|&Partie|&Nouvelle partie|&Ouvrir une partie|&Enregistrer la partie|"
+                                  "&Meilleurs scores|&Quitter|Rangée 1, carte 1, face cachée|Partie terminée\u00a0!|"
+                                  "Le fichier fait 5 octets\u00a0; une partie enregistrée en fait au moins 220.";
+        QTest::newRow("es") << "es|&Juego|&Nueva partida|&Abrir partida|&Guardar partida|&Mejores puntuaciones|&Salir|"
+                               "Fila 1, carta 1, boca abajo|¡Fin de la partida!|"
+                               "El archivo tiene 5 bytes; una partida guardada tiene al menos 220.";
+    }
+    void windowsInLanguage()
+    {
+        QStringList texts{InstallTranslations(QString::fromLatin1(QTest::currentDataTag()))};
+        RecordedMessages messages;
+        frmBrightmooseConcentration window;
+        const auto* game = window.findChild<QMenu*>(QStringLiteral("mnuGame"));
+        texts << game->title();
+        for (const QAction* item : game->actions()) {
+            texts << item->text();
+        }
+        window.GameOver();
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.write("short") == 5 && file.flush());
+        ReadGameFile(&window, NativePath(file.fileName()));
+        texts << window.Table()->CardName(0) << messages.texts.value(0) << messages.texts.value(1).section("\n\n", 1);
+        texts.removeAll(QString()); // the menu's separators
+        QTEST(texts.join(QLatin1Char('|')), "texts");
+
+        // Every caption shows whole in its fixed control, a button's with the
+        // margins the style wants (6 pixels a side) to spare.
+        ScoreKeeper scores({});
+        frmHighScores entry(&window, scores, true, 30);
+        window.show();
+        for (const QWidget* control : window.findChildren<QWidget*>() + entry.findChildren<QWidget*>()) {
+            const bool label = control->inherits("QLabel");
+            if (label || control->inherits("QPushButton")) {
+                const QString text = control->property("text").toString().remove('&');
+                const int room = label ? control->contentsRect().width() - qMax(control->property("indent").toInt(), 0)
+                                       : control->width() - 12;
+                QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"

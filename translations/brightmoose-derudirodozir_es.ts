@@ -1,0 +1,558 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A memory card game: find the 27 pairs among 54 cards in as few tries as you can.</source>
+        <translation>Un juego de memoria con cartas: encuentre las 27 parejas entre 54 cartas en el menor número de turnos posible.</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
+        <translation>Muestra el juego en este idioma: de, en, es o fr. Sin esta opción, el juego usa el idioma del sistema.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>idioma</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>A saved game (.bcx) to open.</source>
+        <translation>Una partida guardada (.bcx) que abrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[archivo]</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Brightmoose Derudirodozir Games (*.bcx)</source>
+        <translation>Partidas de Brightmoose Derudirodozir (*.bcx)</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Se ha superado la cuota de disco</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>El sistema de archivos es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>El nombre de archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>El archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2.</source>
+        <translation>No se pudo guardar la partida en «%1».
+
+%2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened.
+
+%2.</source>
+        <translation>No se pudo abrir «%1».
+
+%2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a saved game this program can open.
+
+%2.</source>
+        <translation>«%1» no es una partida guardada que este programa pueda abrir.
+
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>Brightmoose Software on the Web</source>
+        <translation>Brightmoose Software en la Web</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>HyperJump</name>
+    <message>
+        <source>The web page could not be opened: no web browser could be started.
+
+Its address is %1</source>
+        <translation>No se pudo abrir la página web: no se pudo iniciar ningún navegador.
+
+La dirección de la página es %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
+        <translation>La posición %1 contiene la carta %2; las cartas van numeradas del 1 al 54</translation>
+    </message>
+    <message>
+        <source>Face %1 is dealt twice (positions %2 and %3)</source>
+        <translation>La carta %1 está repartida dos veces (posiciones %2 y %3)</translation>
+    </message>
+    <message>
+        <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
+        <translation>La carta %1 de la posición %2 se ha encontrado, pero su pareja, la carta %3 de la posición %4, sigue en la mesa</translation>
+    </message>
+    <message>
+        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
+        <translation>Las parejas hechas (%1) no coinciden con las %2 parejas retiradas de la mesa</translation>
+    </message>
+    <message>
+        <source>The tries (%1) are fewer than the matches made (%2)</source>
+        <translation>Hay menos turnos (%1) que parejas hechas (%2)</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a file</source>
+        <translation>Es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file</source>
+        <translation>Es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file</source>
+        <translation>Es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>El archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a saved game has at least 220</source>
+        <translation>El archivo tiene %1 bytes; una partida guardada tiene al menos 220</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>Tries</source>
+        <extracomment>A status bar caption: it must fit a panel 40 pixels wide.</extracomment>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Matches Made</source>
+        <extracomment>A status bar caption: it must fit a panel 81 pixels wide.</extracomment>
+        <translation>Parejas hechas</translation>
+    </message>
+    <message>
+        <source>Matches Remaining</source>
+        <extracomment>A status bar caption: it must fit a panel 107 pixels wide.</extracomment>
+        <translation>Parejas restantes</translation>
+    </message>
+    <message>
+        <source>Tries %1</source>
+        <translation>Turnos %1</translation>
+    </message>
+    <message>
+        <source>Matches made %1</source>
+        <translation>Parejas hechas %1</translation>
+    </message>
+    <message>
+        <source>Matches remaining %1</source>
+        <translation>Parejas restantes %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowStyle</name>
+    <message>
+        <source>Brightmoose logo: a moose holding a hand of cards</source>
+        <translation>Logotipo de Brightmoose: un alce con unas cartas en la mano</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::shell::HelpWindow</name>
+    <message>
+        <source>Brightmoose Derudirodozir Help</source>
+        <translation>Ayuda de Brightmoose Derudirodozir</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Type the word to look for:</source>
+        <translation>&amp;Escriba la palabra que busca:</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>It is not a help file that the game can read.</source>
+        <translation>No es un archivo de ayuda que el juego pueda leer.</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep the help catalogue in.</source>
+        <translation>No hay ninguna carpeta donde guardar el catálogo de la ayuda.</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Página no encontrada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help has no page named &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Choose a page from the contents or the index on the left.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La ayuda no tiene ninguna página llamada &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Elija una página del contenido o del índice de la izquierda.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se pudo abrir el archivo de ayuda &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help pages of Brightmoose Derudirodozir are not installed.&lt;/p&gt;&lt;p&gt;The game looked for the help file here:&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Las páginas de ayuda de Brightmoose Derudirodozir no están instaladas.&lt;/p&gt;&lt;p&gt;El juego buscó el archivo de ayuda aquí:&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The game itself works as usual.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;El juego en sí funciona con normalidad.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Help is not installed</source>
+        <translation>La ayuda no está instalada</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::CardTable</name>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Carta %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>red joker</source>
+        <translation>comodín rojo</translation>
+    </message>
+    <message>
+        <source>black joker</source>
+        <translation>comodín negro</translation>
+    </message>
+    <message>
+        <source>ace</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>dos</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tres</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>cuatro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinco</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>siete</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>ocho</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>nueve</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>diez</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>jota</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>reina</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>rey</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>diamantes</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>tréboles</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>corazones</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s face: %1 its rank (ace, two, ..., king), %2 its suit (spades, diamonds, clubs, hearts).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Row %1, card %2, %3</source>
+        <extracomment>What a screen reader says of a card: its row, its place in the row and its face.</extracomment>
+        <translation>Fila %1, carta %2, %3</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>boca abajo</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::DeckSmall</name>
+    <message>
+        <source>Invalid Property Setting!</source>
+        <translation>¡Valor de propiedad no válido!</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::ScoreKeeper</name>
+    <message>
+        <source>The high scores could not be cleared: %1</source>
+        <translation>No se pudieron borrar las mejores puntuaciones: %1</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved: %1
+
+It stays in the high-score table until you close the game.</source>
+        <translation>No se pudo guardar su puntuación: %1
+
+Seguirá en las mejores puntuaciones hasta que cierre el juego.</translation>
+    </message>
+    <message>
+        <source>there is no folder where the game may keep its scores.</source>
+        <translation>no hay ninguna carpeta donde el juego pueda guardar sus puntuaciones.</translation>
+    </message>
+    <message>
+        <source>another program is using the high-score file &quot;%1&quot;.</source>
+        <translation>otro programa está usando el archivo de las mejores puntuaciones «%1».</translation>
+    </message>
+    <message>
+        <source>the high-score file &quot;%1&quot; cannot be changed.</source>
+        <translation>el archivo de las mejores puntuaciones «%1» no se puede modificar.</translation>
+    </message>
+    <message>
+        <source>the high-score file &quot;%1&quot; cannot be opened or made.</source>
+        <translation>el archivo de las mejores puntuaciones «%1» no se puede abrir ni crear.</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::frmAbout</name>
+    <message>
+        <source>About Brightmoose Derudirodozir</source>
+        <translation>Acerca de Brightmoose Derudirodozir</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::frmBrightmooseConcentration</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Abrir partida</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Guardar partida</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin de la partida!</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::frmHighScores</name>
+    <message>
+        <source>Brightmoose Derudirodozir High Scores</source>
+        <translation>Mejores puntuaciones de Brightmoose Derudirodozir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <extracomment>A button 73 pixels wide.</extracomment>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <extracomment>A label 41 pixels wide.</extracomment>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Enter your name here.</source>
+        <translation>Escriba aquí su nombre.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Clear High Scores</source>
+        <translation>Borrar las mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>A button 57 pixels wide.</extracomment>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Click to save your name.</source>
+        <translation>Haga clic para guardar su nombre.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>A button 73 pixels wide.</extracomment>
+        <translation>A&amp;ceptar</translation>
+    </message>
+    <message>
+        <source>Click when finished.</source>
+        <translation>Haga clic cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>The grid&apos;s headers: the score (the tries a game took) in a column 47 pixels wide, then the player.</extracomment>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the High Scores?</source>
+        <translation>¿Seguro que quiere borrar las mejores puntuaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>bmd::ui::frmSplash</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+</TS>
