@@ -138,7 +138,10 @@ SavedScore HighScores::SaveNewScore(std::int16_t tries, const std::string& name)
     // Kept as typed for this run; the store keeps it without surrounding spaces.
     const HighScoreEntry entry{name.empty() ? kDefaultPlayerName : name, std::to_string(tries)};
     unsaved_.push_back(entry);
-    typedNames_.push_back({{StoredText(entry.Name, decimalPoint_), entry.Score}, entry.Name});
+    // What the store gives back: the name trimmed, or read as a number; a
+    // name of spaces only is stored empty and comes back as the default.
+    const std::string stored = StoredText(entry.Name, decimalPoint_);
+    typedNames_.push_back({{stored.empty() ? kDefaultPlayerName : stored, entry.Score}, entry.Name});
     const StoreResult result = StoreUnsavedScores();
     return {lastPlaced_, result};
 }

@@ -169,6 +169,7 @@ private slots:
         QTest::newRow("219 bytes") << mid.left(219) << false;
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("duplicate face") << Changed([](SavedGame& g) { g.CardFace[10] = g.CardFace[40]; }) << false;
+        QTest::newRow("first face again") << Changed([](SavedGame& g) { g.CardFace[7] = g.CardFace[0]; }) << false;
         QTest::newRow("face 0") << Changed([](SavedGame& g) { g.CardFace[0] = 0; }) << false;
         QTest::newRow("face 55") << Changed([](SavedGame& g) { g.CardFace[53] = 55; }) << false;
         QTest::newRow("face -1") << Changed([](SavedGame& g) { g.CardFace[20] = -1; }) << false;
@@ -364,8 +365,9 @@ private slots:
         const QString name = dir.filePath("game.bcx");
         QVERIFY(WriteSavedGameFile(Path(name), Dealt()).Ok());
         std::mt19937 random(7);
+        pid_t child = 0;
         for (int kill = 0; kill < 40; ++kill) {
-            const pid_t child = ::fork();
+            child = ::fork();
             if (child == 0) {
                 for (;;) {
                     WriteSavedGameFile(Path(name), MidGame());
@@ -377,8 +379,13 @@ private slots:
             const QByteArray bytes = ReadBytes(name);
             QVERIFY(bytes == Bytes(Dealt()) || bytes == Bytes(MidGame()));
         }
+        // One of a copy still running stays; one of a copy that is gone, and
+        // one an earlier version left an hour ago, go.
         const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(::getppid());
         QVERIFY(WriteBytes(dir.path() + running, "in use"));
+        QVERIFY(WriteBytes(dir.path() + QStringLiteral("/.bcx-save-%1-abcdefgh").arg(child), "left"));
+        QVERIFY(WriteBytes(dir.path() + "/.bcx-save-abcdefgh", "old")
+                && ::system(qPrintable("touch -d '1 hour ago' " + dir.path() + "/.bcx-save-abcdefgh")) == 0);
         QVERIFY(WriteSavedGameFile(Path(name), MidGame()).Ok());
         QCOMPARE(Snapshot(dir.path()).keys(), (QStringList{running, "/game.bcx"}));
     }

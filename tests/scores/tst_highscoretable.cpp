@@ -181,6 +181,11 @@ private slots:
         QCOMPARE(tables::NextRun(file_), expected);
         QCOMPARE(int(scores->SaveNewScore(67, "late").position), 0);
         QCOMPARE(tables::NextRun(file_), expected);
+        // Another copy's score shows after a refresh; this run's name still as typed.
+        tables::Open(file_)->SaveNewScore(45, "Other");
+        scores->Refresh();
+        QCOMPARE(scores->StoredTable().At(2).Name + "|" + scores->StoredTable().At(5).Name,
+                 "Other|" + thisRun.toStdString());
         // Clear writes every default, the tenth entry's too.
         QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Stored);
         QCOMPARE(scores->StoredTable(), bmd::DefaultHighScoreTable());

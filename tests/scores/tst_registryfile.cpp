@@ -53,7 +53,8 @@ class TestRegistryFile : public QObject {
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
+        // Characters that a file name may hold and a URI must escape.
+        dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/scores #1 100%?-XXXXXX"));
         file_ = dir_->filePath(QStringLiteral("registry.sqlite"));
     }
     void cleanup() { QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
@@ -186,6 +187,14 @@ private slots:
         HighScoreTable expected = stored;
         expected.At(bmd::PlaceNewScore(expected, 15)).Name = "Waiting";
         QCOMPARE(TableInFile(file_), expected);
+        // Clear takes a score that still waits with it.
+        other.emplace(file_);
+        QCOMPARE(other->Execute("BEGIN IMMEDIATE"), SQLITE_OK);
+        QCOMPARE(scores->SaveNewScore(5, "Late").result, bmd::StoreResult::Busy);
+        QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
+        QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Stored);
+        QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
+        QCOMPARE(TableInFile(file_), bmd::DefaultHighScoreTable());
     }
 
     // A write refused in the middle of a batch takes the whole batch with it:
