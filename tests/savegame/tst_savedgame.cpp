@@ -160,19 +160,16 @@ private slots:
         QTest::newRow("mid game") << mid << true;
         QTest::newRow("fresh deal") << Bytes(Dealt(7)) << true;
         QTest::newRow("on board as 1") << onBoardAs(1) << true;
-        QTest::newRow("on board as 0x7FFF") << onBoardAs(0x7FFF) << true;
         QTest::newRow("on board as -32768") << onBoardAs(-32768) << true;
         QTest::newRow("tries equal matches") << Changed([](SavedGame& g) { g.Tries = 2; }) << true;
         QTest::newRow("all pairs found") << Changed([&](SavedGame& g) { g = {g.CardFace, allFound, 40, 27}; }) << true;
         QTest::newRow("tail ignored") << mid.left(220) + QByteArray(3, '\x7F') << true;
 
         QTest::newRow("219 bytes") << mid.left(219) << false;
-        QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("duplicate face") << Changed([](SavedGame& g) { g.CardFace[10] = g.CardFace[40]; }) << false;
         QTest::newRow("first face again") << Changed([](SavedGame& g) { g.CardFace[7] = g.CardFace[0]; }) << false;
         QTest::newRow("face 0") << Changed([](SavedGame& g) { g.CardFace[0] = 0; }) << false;
         QTest::newRow("face 55") << Changed([](SavedGame& g) { g.CardFace[53] = 55; }) << false;
-        QTest::newRow("face -1") << Changed([](SavedGame& g) { g.CardFace[20] = -1; }) << false;
         QTest::newRow("back face 60") << Changed([](SavedGame& g) { g.CardFace[5] = 60; }) << false;
         // Faces 2 and 3 are no pair; the counters agree with six cards gone.
         QTest::newRow("partner on board")

@@ -108,19 +108,6 @@ private slots:
                                         "open " + game + filter, "save \"\"" + filter}));
     }
 
-    // A finished game, then a file with 26 pairs found: two cards face down,
-    // the panels restored, Save Game available again.
-    void twentySixPairsFoundOpensAfterAFinishedGame()
-    {
-        QVERIFY(WriteSavedGameFile(NativePath(Path(QStringLiteral("late.bcx"))), OrderedRecord(26, 40)).Ok());
-        frmBrightmooseConcentration window(&random_);
-        PlayEveryPair(window.GameLogic());
-        QCOMPARE(messages_.texts, QStringList{QStringLiteral("Game Over!")});
-        QCOMPARE(Seen(window), QStringLiteral("0 down 0 up, tries 27 made 27 left 0, save off"));
-        QVERIFY(window.OpenGameFile(NativePath(Path(QStringLiteral("late.bcx")))));
-        QCOMPARE(Seen(window), QStringLiteral("2 down 0 up, tries 40 made 26 left 1, save on"));
-    }
-
     // A file that does not open: the message names it and says why, and the
     // game goes on as it was. A save that fails says so, with its name.
     void failuresAreTold_data()
