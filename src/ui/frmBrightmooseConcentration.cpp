@@ -15,12 +15,25 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QToolBar>
 
 namespace bmd::ui {
 
 namespace {
+
+// The Game menu shares its actions with the toolbar, whose pictures they
+// carry; the menu shows none, and leaves no room for them either.
+class PlainMenuStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        // A menu makes room for an icon as wide as this and 4 pixels more.
+        return metric == PM_SmallIconSize ? -4 : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 // The High Scores and Help buttons of the toolbar show no tool tip, although
 // their actions (shared with the menu) have a text.
@@ -81,6 +94,9 @@ void frmBrightmooseConcentration::Form_Load()
 void frmBrightmooseConcentration::BuildCommands()
 {
     QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
+    auto* plain = new PlainMenuStyle;
+    plain->setParent(mnuGame);
+    mnuGame->setStyle(plain);
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     const auto addItem = [&](const char* name, const QString& caption, const QKeySequence& shortcut,
                              void (frmBrightmooseConcentration::*command)()) {
@@ -123,6 +139,8 @@ void frmBrightmooseConcentration::BuildToolbar()
     auto* noToolTip = new NoToolTip(this);
     const auto addButton = [&](QAction* action, const char* picture, bool toolTip) {
         action->setIcon(QIcon(art::LoadArt(QString::fromLatin1(picture))));
+        // The picture belongs to the toolbar; the menu shows its items plain.
+        action->setIconVisibleInMenu(false);
         Toolbar1->addAction(action);
         QWidget* button = Toolbar1->widgetForAction(action);
         button->setFixedSize(23, 22);

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -148,6 +149,13 @@ private slots:
                 QTRY_VERIFY(!QToolTip::isVisible());
             }
         }
+        // The Game menu shares those actions but shows them plain, as wide as without pictures.
+        const QMenu* game = window.findChild<QMenu*>(QStringLiteral("mnuGame"));
+        QMenu plain;
+        for (const QAction* item : game->actions()) {
+            item->isSeparator() ? plain.addSeparator() : plain.addAction(item->text(), item->shortcut());
+        }
+        QCOMPARE(game->sizeHint(), plain.sizeHint());
         Click(window, 0);
         QTest::mouseClick(window.Toolbar()->widgetForAction(actions[0]), Qt::LeftButton);
         QCOMPARE(window.GameLogic().State().FirstCardUp, std::int16_t(0));
