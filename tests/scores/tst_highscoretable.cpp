@@ -88,6 +88,9 @@ private slots:
                                                                             : before.At(std::int16_t(i - 1));
             QCOMPARE(table.At(i), expected);
         }
+        // The gap itself is left empty, at the last place too.
+        bmd::AdjustArray(table, HighScoreTable::kPositions);
+        QCOMPARE(table.At(HighScoreTable::kPositions), HighScoreEntry{});
     }
 
     void seedingAnEmptyStoreWritesTheDefaults()
