@@ -141,7 +141,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(new bmd::ui::GameStyle);
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
-    bmd::ui::GameSession session(bmd::ui::GameSession::DefaultStoreFile(), commandLine.fileToOpen);
+    bmd::ui::GameSession session(std::nullopt, commandLine.fileToOpen);
     const auto started = std::chrono::seconds(beforeMain.tv_sec) + std::chrono::nanoseconds(beforeMain.tv_nsec)
                          + std::chrono::milliseconds(running.elapsed());
     session.Start(QDate::currentDate().year(), std::chrono::duration_cast<std::chrono::milliseconds>(started));

@@ -3,29 +3,16 @@
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmSplash.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace bmd::ui {
 
-GameSession::GameSession(std::filesystem::path storeFile, std::filesystem::path fileToOpen)
+GameSession::GameSession(std::optional<std::filesystem::path> storeFile, std::filesystem::path fileToOpen)
     : scores_(std::move(storeFile)), fileToOpen_(std::move(fileToOpen))
 {
 }
 
 GameSession::~GameSession() = default;
-
-std::filesystem::path GameSession::DefaultStoreFile()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
-        return {};
-    }
-    return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "registry.sqlite";
-}
 
 void GameSession::Start(int year, std::chrono::milliseconds started)
 {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace bmd::ui {
 
@@ -21,9 +22,10 @@ class GameSession : public QObject {
 
 public:
     // storeFile: where the high scores live ("" where there is no writable
-    // place); fileToOpen: a saved game named on the command line, opened once
-    // the main window is up ("" for none). Both are the system's own bytes.
-    GameSession(std::filesystem::path storeFile, std::filesystem::path fileToOpen);
+    // place, none for the usual place); fileToOpen: a saved game named on
+    // the command line, opened once the main window is up ("" for none). Both
+    // are the system's own bytes.
+    GameSession(std::optional<std::filesystem::path> storeFile, std::filesystem::path fileToOpen);
     ~GameSession() override;
 
     // started: how long ago the program started (its splash shows until two
@@ -33,10 +35,6 @@ public:
     ScoreKeeper& Scores() { return scores_; }
     frmSplash* Splash() const { return splash_; }
     frmBrightmooseConcentration* MainWindow() const { return mainWindow_.get(); }
-
-    // The store's usual place: registry.sqlite in the per-user data folder;
-    // "" when that folder cannot be made or written.
-    static std::filesystem::path DefaultStoreFile();
 
 private:
     void BuildMainWindow();

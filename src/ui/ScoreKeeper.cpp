@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace bmd::ui {
 
@@ -22,7 +24,7 @@ char LocaleDecimalPoint()
 
 } // namespace
 
-ScoreKeeper::ScoreKeeper(std::filesystem::path storeFile) : storeFile_(std::move(storeFile))
+ScoreKeeper::ScoreKeeper(std::optional<std::filesystem::path> storeFile) : storeFile_(std::move(storeFile))
 {
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &ScoreKeeper::Retry);
@@ -30,16 +32,28 @@ ScoreKeeper::ScoreKeeper(std::filesystem::path storeFile) : storeFile_(std::move
 
 ScoreKeeper::~ScoreKeeper() = default;
 
+std::filesystem::path ScoreKeeper::DefaultStoreFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
+        return {};
+    }
+    return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "registry.sqlite";
+}
+
 void ScoreKeeper::Open()
 {
     if (scores_) {
         return;
     }
     std::unique_ptr<RegistryStore> store;
-    if (storeFile_.empty()) {
+    if (!storeFile_) {
+        storeFile_ = DefaultStoreFile();
+    }
+    if (storeFile_->empty()) {
         store = std::make_unique<NoRegistryStore>();
     } else {
-        auto sqlite = std::make_unique<SqliteRegistryStore>(storeFile_, std::chrono::milliseconds(kBusyWaitMs));
+        auto sqlite = std::make_unique<SqliteRegistryStore>(*storeFile_, std::chrono::milliseconds(kBusyWaitMs));
         store_ = sqlite.get();
         store = std::move(sqlite);
     }
@@ -134,10 +148,10 @@ void ScoreKeeper::Tell(StoreResult why, QWidget* parent)
 
 QString ScoreKeeper::WhyText(StoreResult why) const
 {
-    if (storeFile_.empty()) {
+    if (!storeFile_ || storeFile_->empty()) {
         return tr("there is no folder where the game may keep its scores.");
     }
-    const QString file = ShownName(storeFile_);
+    const QString file = ShownName(*storeFile_);
     switch (why) {
     case StoreResult::Busy:
         return tr("another program is using the high-score file \"%1\".").arg(file);

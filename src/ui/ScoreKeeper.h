@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -33,8 +34,13 @@ public:
     static constexpr int kRetryMs = 500;
     static constexpr int kTellAfterMs = 10000;
 
-    // An empty file name means there is no writable place for scores.
-    explicit ScoreKeeper(std::filesystem::path storeFile);
+    // An empty file name means there is no writable place for scores; none
+    // at all means the usual place, found when the store is first opened.
+    explicit ScoreKeeper(std::optional<std::filesystem::path> storeFile = std::nullopt);
+
+    // The store's usual place: registry.sqlite in the per-user data folder;
+    // "" when that folder cannot be made or written.
+    static std::filesystem::path DefaultStoreFile();
     ~ScoreKeeper() override;
 
     // Opens the store and reads the table, writing missing defaults; the
@@ -66,7 +72,7 @@ private:
     void Tell(StoreResult why, QWidget* parent);
     QString WhyText(StoreResult why) const;
 
-    std::filesystem::path storeFile_;
+    std::optional<std::filesystem::path> storeFile_;
     std::unique_ptr<HighScores> scores_;
     SqliteRegistryStore* store_ = nullptr; // owned by scores_; none where there is no place
     QTimer retry_;

@@ -114,7 +114,7 @@ private slots:
         std::optional<probe::Database> other;
         if (store.isEmpty()) { // the data folder cannot be made
             qputenv("XDG_DATA_HOME", "/proc/no-such-folder");
-            QVERIFY(GameSession::DefaultStoreFile().empty());
+            QVERIFY(ScoreKeeper::DefaultStoreFile().empty());
             qunsetenv("XDG_DATA_HOME");
         } else {
             tables::Store(Path(store), tables::Make({"50", "60"}));

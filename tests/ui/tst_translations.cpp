@@ -59,7 +59,7 @@ private slots:
 
         // Every caption shows whole in its fixed control, a button's with the
         // margins the style wants (6 pixels a side) to spare.
-        ScoreKeeper scores({});
+        ScoreKeeper scores(std::filesystem::path{});
         frmHighScores entry(&window, scores, true, 30);
         window.show();
         for (const QWidget* control : window.findChildren<QWidget*>() + entry.findChildren<QWidget*>()) {
