@@ -88,21 +88,15 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("title"); // the contents entry is the title or its start
         QTest::addColumn<QString>("keyword");
-        QTest::newRow("welcome") << "Welcome.htm"
-                                 << "Welcome to Brightmoose Derudirodozir"
-                                 << "welcome";
-        QTest::newRow("high scores") << "High_Scores.htm"
-                                     << "High scores"
-                                     << "high scores";
-        QTest::newRow("rules") << "How_to_Play.htm"
-                               << "How to play"
-                               << "jokers";
-        QTest::newRow("saving") << "Saving_and_Opening.htm"
-                                << "Saving and opening games"
-                                << ".bcx files";
-        QTest::newRow("keys") << "Keys.htm"
-                              << "Keys and shortcuts"
-                              << "F2";
+        const auto row = [](const char* page, const char* title, const char* keyword) {
+            QTest::newRow(page) << QString::fromLatin1(page) << QString::fromLatin1(title)
+                                << QString::fromLatin1(keyword);
+        };
+        row("Welcome.htm", "Welcome to Brightmoose Derudirodozir", "welcome");
+        row("High_Scores.htm", "High scores", "high scores");
+        row("How_to_Play.htm", "How to play", "jokers");
+        row("Saving_and_Opening.htm", "Saving and opening games", ".bcx files");
+        row("Keys.htm", "Keys and shortcuts", "F2");
     }
     void builtFileHoldsPages()
     {
