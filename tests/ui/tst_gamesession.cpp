@@ -55,11 +55,6 @@ class GameSessionTest : public QObject {
         PlayEveryPair(session.MainWindow()->GameLogic());
     }
 
-    static int CardsOnBoard(frmBrightmooseConcentration& window)
-    {
-        return int(std::ranges::count(window.GameLogic().OnTable(), true));
-    }
-
 private slots:
     void init() { messages_.emplace(); }
     void cleanup() { messages_.reset(); }
@@ -89,7 +84,7 @@ private slots:
         QVERIFY(!session->Scores().IsOpen() && !QFile::exists(Path(QStringLiteral("registry.sqlite"))));
         frmBrightmooseConcentration& window = *session->MainWindow();
         const bool opens = name == "good.bcx" || name.startsWith("caf");
-        QTRY_COMPARE(CardsOnBoard(window), opens ? 46 : 54);
+        QTRY_COMPARE(int(std::ranges::count(window.GameLogic().OnTable(), true)), opens ? 46 : 54);
         QCOMPARE(messages_->texts.size(), opens || name.isEmpty() ? 0 : 1);
         QVERIFY(opens || name.isEmpty() || messages_->texts[0].contains(QString::fromLatin1(name)));
         QCOMPARE(window.StatusPanel(2)->text(), opens ? QStringLiteral("9") : QStringLiteral("0"));

@@ -101,8 +101,7 @@ private slots:
         QCOMPARE(window.width(), 347);
         QCOMPARE(window.findChild<QWidget*>("client")->height(), 323);
         const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 4,
-                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        QCOMPARE_LE(offCentre.manhattanLength(), 4);
         QVERIFY(!Control<QLabel>(window, "lblPlayer")->isVisible()
                 && !Control<QLineEdit>(window, "txtPlayer")->isVisible());
         QCOMPARE(Control<QLineEdit>(window, "txtPlayer")->maxLength(), std::numeric_limits<int>::max());

@@ -93,7 +93,7 @@ private slots:
     }
 
     // A pair and a turn of the look by keys, as the screen shows it and as a
-    // screen reader hears it; then a new game starts at the first card again.
+    // screen reader hears it; then F2 starts a new game at the first card.
     void aPairByKeys()
     {
         ScriptedRandom random(OrderedBoard());
@@ -128,10 +128,16 @@ private slots:
             QCOMPARE(Access(window.StatusPanel(panel))->text(QAccessible::Name), QString::fromLatin1(name));
         }
 
+        // A click moves the focus without its mark; F2 deals again during a turn.
         QTest::mouseClick(table->Card(20), Qt::LeftButton);
         QCOMPARE(table->FocusedCard(), 20);
         QVERIFY(!table->FocusMarkShown());
+        QTest::mouseClick(table->Card(21), Qt::LeftButton);
+        QVERIFY(window.TurnTimer().isActive());
         Keys(table, "F2");
+        QVERIFY(!window.TurnTimer().isActive());
+        QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("0"));
+        QCOMPARE(random.reseeds, 2);
         QCOMPARE(access->childCount(), 54);
         QCOMPARE(table->FocusedCard(), 0);
         QCOMPARE(Cell(table, 20)->text(QAccessible::Name), QStringLiteral("Row 3, card 3, face down"));
