@@ -3,6 +3,7 @@
 #include "util/PlayerText.h"
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <exception>
 #include <random>
@@ -120,12 +121,15 @@ bool IsStaleTemporary(const fs::directory_entry& entry)
     const std::string rest = name.substr(sizeof kTempPrefix - 1);
     const std::size_t dash = rest.find('-');
     if (dash != std::string::npos && dash > 0 && rest.find_first_not_of("0123456789") == dash) {
-        const long pid = std::stol(rest.substr(0, dash));
-        return pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+        pid_t pid = 0;
+        if (std::from_chars(rest.data(), rest.data() + dash, pid).ec != std::errc{}) {
+            return false; // no process has so large a number: not one of ours
+        }
+        return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
     }
     std::error_code error;
-    const auto age = fs::file_time_type::clock::now() - entry.last_write_time(error);
-    return !error && rest.size() == 8 && age > std::chrono::minutes(10);
+    const auto written = entry.last_write_time(error);
+    return !error && rest.size() == 8 && fs::file_time_type::clock::now() - written > std::chrono::minutes(10);
 }
 
 void RemoveStaleTemporaries(const fs::path& folder)
@@ -156,10 +160,13 @@ std::string TemporaryName()
 // whole, so that a crash while writing leaves nothing behind.
 int CreateTemporary(const fs::path& folder, bool& anonymous, std::string& createdPath)
 {
-    anonymous = true;
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
-        return fd;
+    // The anonymous file gets its name through /proc, which a sandbox may lack.
+    anonymous = ::access("/proc/self/fd", X_OK) == 0;
+    if (anonymous) {
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+            return fd;
+        }
     }
     anonymous = false;
     for (int attempt = 0; attempt < 100; ++attempt) {
