@@ -29,11 +29,6 @@ void NameTheApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(bmd::kVersionText));
 }
 
-struct CommandLine {
-    std::filesystem::path fileToOpen; // as the system's own bytes; "" for none
-    QString language;                 // --lang; "" for the system's
-};
-
 // --lang as given, read before the parser so that the parser's own texts
 // (--help) are in that language too.
 QString LanguageOption(int argc, char* argv[])
@@ -49,46 +44,51 @@ QString LanguageOption(int argc, char* argv[])
     return {};
 }
 
-// --help, --version and a wrong option are answered here and end the
-// program: none of them needs a display.
-CommandLine ParseCommandLine(int argc, char* argv[])
+// --help and --version, which are answered without a display.
+bool AsksForHelpOrVersion(int argc, char* argv[])
 {
-    const bool options = std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument[0] == '-'; });
-    if (!options) {
-        // The usual start: no option, at most a file; no parser needed.
-        return {argc > 1 ? argv[1] : std::filesystem::path(), {}};
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0) {
+                return true;
+            }
+        }
     }
-    QCoreApplication parsing(argc, argv);
-    NameTheApplication();
-    bmd::ui::InstallTranslations(LanguageOption(argc, argv));
+    return false;
+}
+
+// The saved game to open, as the system's own bytes; "" for none. Answers
+// --help and --version and a wrong option itself, and ends the program.
+// Given the QApplication, the parser sees the arguments without Qt's own
+// options (-style, -platform, ...), which that has taken.
+std::filesystem::path ParseCommandLine(const QCoreApplication& app, int argc, char* argv[])
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "A memory card game: find the 27 pairs among 54 cards in as few tries as you can."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption language(
-        QStringLiteral("lang"),
-        QCoreApplication::translate("CommandLine",
-                                    "Show the game in this language: de, en, es or fr. "
-                                    "Without it, the game follows the system's language."),
-        QCoreApplication::translate("CommandLine", "language"));
-    parser.addOption(language);
+    parser.addOption({QStringLiteral("lang"),
+                      QCoreApplication::translate("CommandLine",
+                                                  "Show the game in this language: de, en, es or fr. "
+                                                  "Without it, the game follows the system's language."),
+                      QCoreApplication::translate("CommandLine", "language")});
     parser.addPositionalArgument(QCoreApplication::translate("CommandLine", "file"),
                                  QCoreApplication::translate("CommandLine", "A saved game (.bcx) to open."),
                                  QCoreApplication::translate("CommandLine", "[file]"));
-    parser.process(parsing);
+    parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
-        return {{}, parser.value(language)};
+        return {};
     }
     // The argument's bytes rather than its decoded text, so that a name that
     // is not valid UTF-8 (made by an older system) still opens.
     for (int i = 1; i < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == files.constFirst()) {
-            return {argv[i], parser.value(language)};
+            return argv[i];
         }
     }
-    return {QFile::encodeName(files.constFirst()).toStdString(), parser.value(language)};
+    return QFile::encodeName(files.constFirst()).toStdString();
 }
 
 QStringList& StartupMessages()
@@ -121,9 +121,17 @@ int main(int argc, char* argv[])
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &beforeMain);
     QElapsedTimer running;
     running.start();
-    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    const QString language = LanguageOption(argc, argv);
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication answering(argc, argv);
+        NameTheApplication();
+        bmd::ui::InstallTranslations(language);
+        ParseCommandLine(answering, argc, argv); // prints the answer and ends the program
+    }
+    const bool platformGiven = std::any_of(
+        argv + 1, argv + argc, [](const char* argument) { return std::strcmp(argument, "-platform") == 0; });
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformGiven) {
         std::fprintf(stderr, "brightmoose-derudirodozir: no display to show the game on (DISPLAY is not set)\n");
         return 1;
     }
@@ -134,14 +142,19 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
     NameTheApplication();
-    bmd::ui::InstallTranslations(commandLine.language);
+    bmd::ui::InstallTranslations(language);
+    // The usual start, no option and at most a file, needs no parser.
+    const bool options = std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument[0] == '-'; });
+    const std::filesystem::path fileToOpen = options    ? ParseCommandLine(app, argc, argv)
+                                             : argc > 1 ? std::filesystem::path(argv[1])
+                                                        : std::filesystem::path();
     // Lets the desktop match the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("brightmoose-derudirodozir"));
 
     QApplication::setStyle(new bmd::ui::GameStyle);
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
-    bmd::ui::GameSession session(std::nullopt, commandLine.fileToOpen);
+    bmd::ui::GameSession session(std::nullopt, fileToOpen);
     const auto started = std::chrono::seconds(beforeMain.tv_sec) + std::chrono::nanoseconds(beforeMain.tv_nsec)
                          + std::chrono::milliseconds(running.elapsed());
     session.Start(QDate::currentDate().year(), std::chrono::duration_cast<std::chrono::milliseconds>(started));

@@ -2,6 +2,7 @@
 # The command line needs no display: --help and --version print and end with
 # 0 anywhere (over SSH, in a packaging script, on a console), and a start
 # without a display says so in one line and fails, without a core dump.
+# Qt's own options (-style, -reverse, ...) are left to Qt.
 set -uo pipefail
 game="$1"
 version="$2"
@@ -18,5 +19,8 @@ for display in "" ":99"; do
   [ "$status" = 1 ] || fail "a start without display $display ended with status $status"
   [ "$(wc -l <<<"$out")" = 1 ] && grep -q 'no display' <<<"$out" || fail "a start without display $display printed: $out"
 done
+# Qt's own options are Qt's: the game starts (and is still running when stopped).
+out=$(QT_QPA_PLATFORM=offscreen timeout 3 "$game" -style Fusion -reverse 2>&1); status=$?
+[ "$status" = 124 ] || fail "Qt's own options: status $status, printed: $out"
 [ "$failures" = 0 ] && echo "PASS: --help and --version need no display; a start without one says so"
 exit $((failures > 0))
