@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace bmd::ui {
 
 namespace {
@@ -26,7 +28,6 @@ char LocaleDecimalPoint()
 
 ScoreKeeper::ScoreKeeper(std::optional<std::filesystem::path> storeFile) : storeFile_(std::move(storeFile))
 {
-    retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &ScoreKeeper::Retry);
 }
 
@@ -60,9 +61,14 @@ void ScoreKeeper::Open()
     scores_ = std::make_unique<HighScores>(std::move(store), LocaleDecimalPoint());
     scores_->SeedHighScores();
     if (StoreBusy()) {
-        waitedMs_ = 0;
-        retry_.start();
+        StartRetrying();
     }
+}
+
+void ScoreKeeper::StartRetrying()
+{
+    waitedMs_ = 0;
+    retry_.start(kRetryMs);
 }
 
 bool ScoreKeeper::StoreBusy() const
@@ -73,6 +79,11 @@ bool ScoreKeeper::StoreBusy() const
 HighScores& ScoreKeeper::Scores()
 {
     Open();
+    // A store that was held when it was opened, and no score waiting for
+    // it: try it again now that it is needed rather than on a timer.
+    if (StoreBusy() && !retry_.isActive() && store_->Reopen()) {
+        scores_->SeedHighScores();
+    }
     return *scores_;
 }
 
@@ -94,8 +105,7 @@ std::int16_t ScoreKeeper::SaveNewScore(std::int16_t tries, const QString& name, 
     if (saved.result == StoreResult::Busy) {
         // Another program holds the store: keep trying, and say so only if
         // it goes on for a while.
-        waitedMs_ = 0;
-        retry_.start();
+        StartRetrying();
     } else if (saved.result != StoreResult::Stored) {
         Tell(saved.result, parent);
     }
@@ -118,18 +128,20 @@ void ScoreKeeper::Retry()
         scores_->SeedHighScores();
     }
     if (!scores_->HasUnsavedScores()) {
-        if (!StoreBusy()) {
-            retry_.stop();
-        }
+        // Nothing waits: the store is tried again when it is next needed.
+        retry_.stop();
         return;
     }
     const StoreResult result = scores_->StoreUnsavedScores();
     if (result == StoreResult::Stored) {
         retry_.stop();
     } else if (result != StoreResult::Busy || waitedMs_ >= tellAfterMs_) {
-        // Still trying while the store is busy; the player knows by now.
+        // Still trying while the store is busy, less often now that the
+        // player knows.
         if (result != StoreResult::Busy) {
             retry_.stop();
+        } else {
+            retry_.setInterval(std::min(2 * retry_.interval(), kSlowestRetryMs));
         }
         Tell(result, QApplication::activeWindow());
     }

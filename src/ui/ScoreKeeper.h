@@ -33,6 +33,9 @@ public:
     static constexpr int kBusyWaitMs = 50;
     static constexpr int kRetryMs = 500;
     static constexpr int kTellAfterMs = 10000;
+    // Once the player has been told, a store that stays busy is tried less
+    // often, down to once in this long.
+    static constexpr int kSlowestRetryMs = 8000;
 
     // An empty file name means there is no writable place for scores; none
     // at all means the usual place, found when the store is first opened.
@@ -59,8 +62,6 @@ public:
     // not take it.
     bool ResetHighScores(QWidget* parent);
 
-    // The player has been told that scores cannot be kept.
-    bool HasTold() const { return told_; }
     // For tests: how long to wait before telling (the default above otherwise).
     void SetTellAfterForTesting(int ms) { tellAfterMs_ = ms; }
 
@@ -68,6 +69,7 @@ private:
     HighScores& Scores();
     // The store was held by another program when it was opened.
     bool StoreBusy() const;
+    void StartRetrying();
     void Retry();
     void Tell(StoreResult why, QWidget* parent);
     QString WhyText(StoreResult why) const;
