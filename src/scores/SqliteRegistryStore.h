@@ -37,8 +37,6 @@ public:
 
     // False when the file could not be opened or made; every operation fails then.
     bool IsOpen() const { return db_ != nullptr; }
-    // Open, but every write is refused.
-    bool IsReadOnly() const { return readOnly_; }
     // Why the store is not open: kRegistryBusy while another program holds
     // it, else kRegistryCannotOpen.
     RegistryResult OpenResult() const { return openResult_; }

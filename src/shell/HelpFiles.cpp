@@ -6,11 +6,17 @@
 
 namespace bmd::shell {
 
+namespace {
+
+// The help file in the help folder beside the executable: the folder text and
+// "/Help/<file name>" joined as they are, so a root folder "/" gives "//Help/...".
 QString HelpFilePath(const QString& executableFolder)
 {
     return executableFolder + QLatin1Char('/') + QLatin1String(kHelpFolderName) + QLatin1Char('/')
            + QLatin1String(kHelpFileName);
 }
+
+} // namespace
 
 QStringList HelpFileCandidates(const QString& executableFolder)
 {

@@ -184,9 +184,10 @@ bool HelpWindow::LoadHelp()
     contentsPage_->layout()->addWidget(contents);
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
     // One click on an entry shows its page too, as in other help browsers
-    // (Enter and a double click come as linkActivated).
+    // (Enter and a double click come as linkActivated, after the click).
     connect(contents, &QHelpContentWidget::clicked, this, [this](const QModelIndex& entry) {
-        if (const QHelpContentItem* item = engine_->contentModel()->contentItemAt(entry)) {
+        const QHelpContentItem* item = engine_->contentModel()->contentItemAt(entry);
+        if (item && item->url() != shownUrl_) {
             ShowPage(item->url());
         }
     });

@@ -12,26 +12,10 @@ CardImage::CardImage(int index, QWidget* parent) : QWidget(parent), index_(index
 void CardImage::SetPicture(const QPixmap& picture)
 {
     picture_ = picture;
-    if (!stretch_) {
-        FitToPicture();
-    }
-    update();
-}
-
-void CardImage::SetStretch(bool stretch)
-{
-    stretch_ = stretch;
-    if (!stretch_) {
-        FitToPicture();
-    }
-    update();
-}
-
-void CardImage::FitToPicture()
-{
     if (!picture_.isNull()) {
         resize(picture_.deviceIndependentSize().toSize());
     }
+    update();
 }
 
 void CardImage::paintEvent(QPaintEvent*)
@@ -39,13 +23,7 @@ void CardImage::paintEvent(QPaintEvent*)
     if (picture_.isNull()) {
         return;
     }
-    QPainter painter(this);
-    if (stretch_) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), picture_);
-    } else {
-        painter.drawPixmap(0, 0, picture_);
-    }
+    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 // A click is a press and a release of the left button on the same card, as

@@ -6,7 +6,8 @@
 namespace bmd::ui {
 
 // One place of the table: shows the picture it was given (shared, never
-// copied) and reports a click with its index. Hidden, it takes no clicks.
+// copied) at the picture's size and reports a click with its index. Hidden,
+// it takes no clicks.
 class CardImage : public QWidget {
     Q_OBJECT
 
@@ -17,9 +18,6 @@ public:
 
     const QPixmap& Picture() const { return picture_; }
     void SetPicture(const QPixmap& picture);
-    // Stretched, the picture fills the image; otherwise the image takes the
-    // picture's size.
-    void SetStretch(bool stretch);
 
 signals:
     void Clicked(int index);
@@ -30,11 +28,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void FitToPicture();
-
     int index_;
     QPixmap picture_;
-    bool stretch_ = true;
     bool pressed_ = false;
 };
 

@@ -170,7 +170,6 @@ void CardTable::ShowTable(const CardsOnTable& onTable)
     for (int i = 0; i < kCardCount; ++i) {
         CardImage* card = Card(i);
         card->SetPicture(Deck1->Picture());
-        card->SetStretch(false);
         card->setVisible(onTable[static_cast<std::size_t>(i)]);
         if (std::exchange(shown_[static_cast<std::size_t>(i)], kBackFace) != kBackFace) {
             Notify(card, QAccessible::NameChanged);

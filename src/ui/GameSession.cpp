@@ -24,8 +24,8 @@ void GameSession::Start(int year, std::chrono::milliseconds started)
     // A window manager gives no splash the keyboard of itself, and a key
     // press is one way to leave it.
     splash_->activateWindow();
-    // Builds the table (and decodes the card pictures) once the splash is on
-    // screen, so that neither the splash nor the hand-over waits for it.
+    // Builds the table once the splash is on screen, so that neither the
+    // splash nor the hand-over waits for it.
     QTimer::singleShot(kBuildDelayMs, this, [this] { BuildMainWindow(); });
 }
 

@@ -100,11 +100,7 @@ void frmBrightmooseConcentration::BuildCommands()
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     const auto addItem = [&](const char* name, const QString& caption, const QKeySequence& shortcut,
                              void (frmBrightmooseConcentration::*command)()) {
-        QAction* action = mnuGame->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, command);
-        return action;
+        return AddMenuItem(mnuGame, name, caption, shortcut, this, command);
     };
     using Self = frmBrightmooseConcentration;
     mnuNewGame = addItem("mnuNewGame", tr("&New Game"), Qt::Key_F2, &Self::mnuNewGame_Click);

@@ -110,20 +110,11 @@ void frmHighScores::BuildMenus()
     auto* menuBar = new QMenuBar(this);
     layout()->setMenuBar(menuBar);
 
-    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                                void (frmHighScores::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-
     QMenu* mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuClear = addItem(mnuFile, "mnuClear", tr("&Clear"), {}, &frmHighScores::btnClear_Click);
+    mnuClear = AddMenuItem(mnuFile, "mnuClear", tr("&Clear"), {}, this, &frmHighScores::btnClear_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSpacer1"));
-    addItem(mnuFile, "mnuExit", tr("E&xit"), Qt::Key_F3, &frmHighScores::mnuExit_Click);
+    AddMenuItem(mnuFile, "mnuExit", tr("E&xit"), Qt::Key_F3, this, &frmHighScores::mnuExit_Click);
 
     AddHelpMenu(menuBar, this, shell::kHighScoresTopic);
 }
