@@ -251,6 +251,8 @@ def main():
     print(f"seed {seed}")
 
     work = None if args.list else Path(args.work or tempfile.mkdtemp(prefix="mutate-")).resolve()
+    if work and not args.work:
+        work.chmod(0o755)  # some tests run cases as another user, who must reach the build
     try:
         if work:
             tree, build, ctest = prepare(root, files, work, args.tests, args.timeout)
