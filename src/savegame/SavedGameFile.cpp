@@ -119,11 +119,13 @@ bool IsStaleTemporary(const fs::directory_entry& entry)
         return false;
     }
     const std::string rest = name.substr(sizeof kTempPrefix - 1);
-    const std::size_t dash = rest.find('-');
-    if (dash != std::string::npos && dash > 0 && rest.find_first_not_of("0123456789") == dash) {
+    if (const std::size_t dash = rest.find('-'); dash != std::string::npos) {
+        // Digits before the dash, and no more than a process number holds.
         pid_t pid = 0;
-        if (std::from_chars(rest.data(), rest.data() + dash, pid).ec != std::errc{}) {
-            return false; // no process has so large a number: not one of ours
+        const char* end = rest.data() + dash;
+        const auto [stop, parsed] = std::from_chars(rest.data(), end, pid);
+        if (parsed != std::errc{} || stop != end || pid <= 0) {
+            return false;
         }
         return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
     }
