@@ -50,6 +50,9 @@ StoreResult HighScores::SeedHighScores()
 
 void HighScores::Refresh()
 {
+    // From one state of the store: a score another copy stores meanwhile
+    // shows with its name, or not yet.
+    RegistryReading reading(*store_);
     RegistryKey key = 0;
     if (store_->OpenKey(kRoot, kKeyPath, key) != kRegistrySuccess) {
         return; // nothing stored, or no store: the table in memory stands

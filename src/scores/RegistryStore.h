@@ -58,6 +58,12 @@ public:
     // it reached the store. A store without transactions may ignore them.
     virtual RegistryResult BeginBatch() { return kRegistrySuccess; }
     virtual RegistryResult EndBatch() { return kRegistrySuccess; }
+
+    // The reads between BeginReading and EndReading see the store as it was
+    // at the first of them, whatever other programs write meanwhile; unlike
+    // a batch, this needs no right to write.
+    virtual void BeginReading() {}
+    virtual void EndReading() {}
 };
 
 // Where there is no place to keep values: every operation fails.
@@ -87,6 +93,18 @@ private:
         key = 0;
         return kRegistryCannotOpen;
     }
+};
+
+// The reads of one scope, from one state of the store.
+class RegistryReading {
+public:
+    explicit RegistryReading(RegistryStore& store) : store_(store) { store_.BeginReading(); }
+    ~RegistryReading() { store_.EndReading(); }
+    RegistryReading(const RegistryReading&) = delete;
+    RegistryReading& operator=(const RegistryReading&) = delete;
+
+private:
+    RegistryStore& store_;
 };
 
 // Groups the reads and writes of one scope into one batch of the store.

@@ -375,6 +375,7 @@ void SqliteRegistryStore::Close()
     upsertValue_ = {};
     db_.reset();
     openKeys_.clear();
+    reading_ = false;
 }
 
 bool SqliteRegistryStore::KeyExists(std::uint32_t root, const std::string& path, RegistryResult& result)
@@ -588,6 +589,21 @@ RegistryResult SqliteRegistryStore::EndBatch()
     batchInTransaction_ = false;
     batchFailure_ = kRegistrySuccess;
     return result;
+}
+
+void SqliteRegistryStore::BeginReading()
+{
+    // A deferred transaction takes its snapshot at the first read; inside a
+    // batch the batch's own transaction holds already.
+    reading_ = db_ && batchDepth_ == 0 && !reading_ && sqlite::Execute(db_.get(), "BEGIN") == SQLITE_OK;
+}
+
+void SqliteRegistryStore::EndReading()
+{
+    if (reading_ && db_) {
+        sqlite::Execute(db_.get(), "COMMIT");
+    }
+    reading_ = false;
 }
 
 } // namespace bmd

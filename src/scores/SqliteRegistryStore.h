@@ -57,6 +57,8 @@ public:
     // locked file costs one busy wait per batch, not one per value.
     RegistryResult BeginBatch() override;
     RegistryResult EndBatch() override;
+    void BeginReading() override;
+    void EndReading() override;
 
 private:
     enum class OpenOutcome { Ready, Damaged, Busy, Unavailable };
@@ -94,6 +96,7 @@ private:
     int batchDepth_ = 0;
     RegistryResult batchFailure_ = kRegistrySuccess; // the first failure in the open batch
     bool batchInTransaction_ = false;
+    bool reading_ = false; // a read transaction of BeginReading is open
     bool readOnly_ = false;
     RegistryResult openResult_ = kRegistrySuccess;
 };

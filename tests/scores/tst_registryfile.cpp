@@ -8,6 +8,7 @@
 #include "scores/BrightmooseConcentrationModule.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -239,8 +240,20 @@ private slots:
             copy->setProcessChannelMode(QProcess::ForwardedChannels);
             copy->start(QCoreApplication::applicationFilePath(), {QStringLiteral("-silent")});
         }
+        // Meanwhile a third copy reads the table again and again: each name
+        // always with its own score, never with one stored after it.
+        auto reader = tables::Open(file_);
+        QElapsedTimer waited;
+        waited.start();
         for (QProcess* copy : {&first, &second}) {
-            QVERIFY(copy->waitForFinished(60000));
+            while (copy->state() != QProcess::NotRunning && waited.elapsed() < 60000) {
+                copy->waitForFinished(2);
+                reader->Refresh();
+                for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {
+                    const bmd::HighScoreEntry& entry = reader->StoredTable().At(position);
+                    QVERIFY2(entry.Name == "Anonymous" || entry.Name.ends_with(" " + entry.Score), entry.Name.c_str());
+                }
+            }
             QCOMPARE(copy->exitCode(), 0);
         }
         // Writer 1 stored 100, 98, ... 62 and writer 2 stored 99, 97, ... 61.
