@@ -7,8 +7,8 @@
 #include "StoreFileProbe.h"
 #include "scores/BrightmooseConcentrationModule.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -243,10 +243,9 @@ private slots:
         // Meanwhile a third copy reads the table again and again: each name
         // always with its own score, never with one stored after it.
         auto reader = tables::Open(file_);
-        QElapsedTimer waited;
-        waited.start();
+        const QDeadlineTimer deadline(60000);
         for (QProcess* copy : {&first, &second}) {
-            while (copy->state() != QProcess::NotRunning && waited.elapsed() < 60000) {
+            while (copy->state() != QProcess::NotRunning && !deadline.hasExpired()) {
                 copy->waitForFinished(2);
                 reader->Refresh();
                 for (std::int16_t position = 1; position <= HighScoreTable::kPositions; ++position) {

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
 #include "shell/HelpFiles.h"
@@ -191,9 +192,7 @@ private slots:
         QFETCH(bool, installed);
         QFETCH(QString, says);
         GameFolder folder;
-        QFile damaged(folder.helpFile);
-        QVERIFY(besideProgram.isEmpty() || (damaged.open(QIODevice::WriteOnly) && damaged.write(besideProgram) > 0));
-        damaged.close();
+        QVERIFY(besideProgram.isEmpty() || WriteBytes(folder.helpFile, besideProgram));
         QVERIFY(!installed || QFile::copy(kBuiltHelpFile, folder.installedFile));
 
         HtmlHelp(HelpCommand::DisplayTopic, kWelcomeTopic);

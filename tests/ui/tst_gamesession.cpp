@@ -1,7 +1,7 @@
 #include "FileBytes.h"
 #include "RecordedMessages.h"
-#include "RecordingGameWindow.h"
 #include "ScoreTables.h"
+#include "ScoredTable.h"
 #include "StoreFileProbe.h"
 #include "WhileModal.h"
 #include "savegame/SavedGameFile.h"
@@ -142,10 +142,8 @@ private slots:
     // has closed (a game ending otherwise opens its entry: FinishAndSave).
     void gameEndOpensTheEntry()
     {
-        ScoreKeeper scores(Native(QStringLiteral("entry.sqlite")));
-        ScriptedRandom random(OrderedBoard());
-        frmBrightmooseConcentration window(&random);
-        window.SetScoreKeeper(&scores);
+        ScoredTable game(Path(QStringLiteral("entry.sqlite")));
+        frmBrightmooseConcentration& window = game.window;
         PlayEveryPair(window.GameLogic(), false); // the last turn waits for its tick
         QList<bool> opened;                       // the mode of each high-score window that opened
         WhileModal<frmHighScores> closer([&](frmHighScores* dialog) {
