@@ -32,6 +32,9 @@ double CpuMs(pid_t pid)
     const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
     if (DIR* folder = opendir(tasks.c_str())) {
         while (const dirent* task = readdir(folder)) {
+            if (task->d_name[0] == '.') {
+                continue; // "..": the process's own figure, the main thread's again
+            }
             if (FILE* stat = std::fopen((tasks + "/" + task->d_name + "/schedstat").c_str(), "r")) {
                 unsigned long long ns = 0;
                 if (std::fscanf(stat, "%llu", &ns) == 1) {
