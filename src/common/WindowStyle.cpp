@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -47,6 +48,7 @@ void ApplyWindowLook(QWidget* window)
 {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kTableGreen);
+    palette.setColor(QPalette::WindowText, kFixedText);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(GameFont());
@@ -56,6 +58,14 @@ void ApplyWindowStyle(QWidget* window)
 {
     ApplyWindowLook(window);
     window->setWindowIcon(art::ProgramIcon());
+}
+
+void ApplyMenuBarLook(QMenuBar* menuBar)
+{
+    QPalette palette = menuBar->palette();
+    palette.setColor(QPalette::WindowText, kFixedText);
+    palette.setColor(QPalette::ButtonText, kFixedText);
+    menuBar->setPalette(palette);
 }
 
 void CentreOnScreen(QWidget* window)
