@@ -111,7 +111,8 @@ TITLE="Brightmoose Derudirodozir"
 
 wait_for 20 bus showing filler "$TITLE" || fail "the splash did not come up"
 wait_for 20 frame_showing || fail "the table did not come up"
-if bus showing filler "$TITLE"; then fail "the splash is still showing beside the table"; fi
+splash_gone() { ! bus showing filler "$TITLE"; }
+wait_for 10 splash_gone || fail "the splash is still showing beside the table"
 dealt() { [ "$(bus card 13)" = "Row 2, card 5, face down" ]; }
 wait_for 20 dealt || fail "card 13 is named '$(bus card 13 || true)'"
 
