@@ -41,6 +41,7 @@ QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips
     label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
     label->setFont(GameFont(pointSize, bold));
     label->setAlignment(Qt::AlignCenter);
+    UseFixedText(label);
     return label;
 }
 
@@ -48,7 +49,6 @@ void ApplyWindowLook(QWidget* window)
 {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kTableGreen);
-    palette.setColor(QPalette::WindowText, kFixedText);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(GameFont());
@@ -58,6 +58,13 @@ void ApplyWindowStyle(QWidget* window)
 {
     ApplyWindowLook(window);
     window->setWindowIcon(art::ProgramIcon());
+}
+
+void UseFixedText(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, kFixedText);
+    widget->setPalette(palette);
 }
 
 void ApplyMenuBarLook(QMenuBar* menuBar)

@@ -37,14 +37,18 @@ QFont GameFont(double pointSize = 8.25, bool bold = false);
 // Maps "Comic Sans MS" onto Comic Neue once per process.
 void InstallFontSubstitutes();
 
-// A label of the window designs: placed in twips, centred text in the game
-// font on a transparent ground.
+// A label of the window designs: placed in twips, centred black text in the
+// game font on a transparent ground.
 QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips, double pointSize, bool bold);
 
-// Green background, black text and game font for a top-level window...
+// Green background and game font for a top-level window...
 void ApplyWindowLook(QWidget* window);
 // ...and the program icon, for one with a title bar.
 void ApplyWindowStyle(QWidget* window);
+
+// Black text for a widget on the green, and for what it holds; the help
+// window's panes keep the desktop's text on the desktop's grounds.
+void UseFixedText(QWidget* widget);
 
 // A menu bar on the green window: black captions (its menus are the system's).
 void ApplyMenuBarLook(QMenuBar* menuBar);

@@ -126,6 +126,7 @@ void frmHighScores::BuildControls(QWidget* client)
     //: A label 41 pixels wide.
     lblPlayer = new QLabel(tr("&Name:"), client);
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
+    UseFixedText(lblPlayer);
     PlaceTwips(lblPlayer, 960, 3600, 615, 255);
 
     txtPlayer = new QLineEdit(client);
