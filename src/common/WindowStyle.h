@@ -46,8 +46,9 @@ void ApplyWindowLook(QWidget* window);
 // ...and the program icon, for one with a title bar.
 void ApplyWindowStyle(QWidget* window);
 
-// Black text for a widget on the green, and for what it holds; the help
-// window's panes keep the desktop's text on the desktop's grounds.
+// Black text for a widget on one of the fixed greens and for what it holds.
+// Set where the ground is fixed, never on a whole window: a window's tabs,
+// lists and buttons lie on the desktop's colours and keep its text colour.
 void UseFixedText(QWidget* widget);
 
 // A menu bar on the green window: black captions (its menus are the system's).
