@@ -12,16 +12,29 @@ QPixmap ReadPng(const QString& path)
     return QPixmap::fromImage(reader.read());
 }
 
+QPixmap LoadArt(const QString& name, qreal devicePixelRatio)
+{
+    QPixmap picture;
+    if (devicePixelRatio > 1.0) {
+        picture = ReadPng(QStringLiteral(":/art2x/") + name);
+        picture.setDevicePixelRatio(2.0);
+    }
+    if (picture.isNull()) {
+        picture = ReadPng(QStringLiteral(":/art/") + name);
+    }
+    if (picture.isNull() || qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatio)) {
+        return picture;
+    }
+    const QSizeF size = picture.deviceIndependentSize() * devicePixelRatio;
+    QPixmap scaled = picture.scaled(qRound(size.width()), qRound(size.height()), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
+
 QPixmap LoadArt(const QString& name)
 {
-    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() >= 1.5) {
-        QPixmap sharp = ReadPng(QStringLiteral(":/art2x/") + name);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
-        }
-    }
-    return ReadPng(QStringLiteral(":/art/") + name);
+    return LoadArt(name, qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
 QIcon ProgramIcon()

@@ -7,9 +7,14 @@
 namespace bmd::art {
 
 // A picture drawn by the art generator and built into the program, by its
-// name under the art folder ("cards/face00.png"). On screens scaled by 1.5 or
-// more its twice-as-large twin is taken, so the picture stays sharp at the
-// same size; the twins are read only there.
+// name under the art folder ("cards/face00.png"), for a screen scaled by
+// devicePixelRatio: it keeps its size and stays sharp. At 1 and 2 the drawn
+// picture or its twice-as-large twin is taken as it is; at any other scale
+// the nearer of the two is scaled smoothly to the screen's pixels (a painter
+// would stretch it pixel by pixel into uneven steps). The twins are read only
+// on scaled screens.
+QPixmap LoadArt(const QString& name, qreal devicePixelRatio);
+// The same for the scale of the program's main screen.
 QPixmap LoadArt(const QString& name);
 
 // A PNG picture from a file or resource. Naming the format spares Qt the

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -40,6 +41,7 @@ QLabel* AddCentredLabel(QWidget* parent, const QString& text, const QRect& twips
     label->setGeometry(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
     label->setFont(GameFont(pointSize, bold));
     label->setAlignment(Qt::AlignCenter);
+    UseFixedText(label);
     return label;
 }
 
@@ -56,6 +58,21 @@ void ApplyWindowStyle(QWidget* window)
 {
     ApplyWindowLook(window);
     window->setWindowIcon(art::ProgramIcon());
+}
+
+void UseFixedText(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, kFixedText);
+    widget->setPalette(palette);
+}
+
+void ApplyMenuBarLook(QMenuBar* menuBar)
+{
+    QPalette palette = menuBar->palette();
+    palette.setColor(QPalette::WindowText, kFixedText);
+    palette.setColor(QPalette::ButtonText, kFixedText);
+    menuBar->setPalette(palette);
 }
 
 void CentreOnScreen(QWidget* window)

@@ -23,7 +23,14 @@ void CardImage::paintEvent(QPaintEvent*)
     if (picture_.isNull()) {
         return;
     }
-    QPainter(this).drawPixmap(0, 0, picture_);
+    // Pixel for pixel: the picture is made for the screen's scale, and a
+    // painter that scales it again would shift its fine lines by parts of a
+    // pixel. A picture of another scale, for a moment, is scaled smoothly.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal ratio = picture_.devicePixelRatio();
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.drawPixmap(QRectF(QPointF(0, 0), picture_.size()), picture_, QRectF(picture_.rect()));
 }
 
 // A click is a press and a release of the left button on the same card, as

@@ -325,4 +325,29 @@ void CardTable::AnnounceFocus()
     }
 }
 
+bool CardTable::event(QEvent* event)
+{
+    // Shown, or moved to a screen of another scale: cards drawn for the old
+    // scale would be stretched unevenly.
+    if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) {
+        FollowScreenScale();
+    }
+    return QWidget::event(event);
+}
+
+void CardTable::FollowScreenScale()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (qFuzzyCompare(ratio, Deck1->DevicePixelRatio())) {
+        return;
+    }
+    Deck1->SetDevicePixelRatio(ratio);
+    for (int i = 0; i < kCardCount; ++i) {
+        const std::int16_t face = shown_.at(static_cast<std::size_t>(i));
+        if (face != 0) { // 0: not dealt yet
+            Card(i)->SetPicture(Deck1->FacePicture(face - 1));
+        }
+    }
+}
+
 } // namespace bmd::ui

@@ -51,6 +51,7 @@ signals:
     void CardClicked(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -64,6 +65,8 @@ private:
     // Tells a screen reader which card has the focus.
     void AnnounceFocus();
     QRect MarkRect(int index) const;
+    // Pictures for the scale of the screen the window is on now.
+    void FollowScreenScale();
 
     std::array<CardImage*, kCardCount> imgCard{};
     DeckSmall* Deck1 = nullptr;

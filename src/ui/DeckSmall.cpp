@@ -9,18 +9,33 @@
 
 namespace bmd::ui {
 
-DeckSmall::DeckSmall(QWidget* parent) : QWidget(parent)
+DeckSmall::DeckSmall(QWidget* parent) : QWidget(parent), ratio_(devicePixelRatioF())
 {
-    Image1 = art::LoadArt(QStringLiteral("deck/surface.png"));
+    Image1 = art::LoadArt(QStringLiteral("deck/surface.png"), ratio_);
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
     m_Picture = FacePicture(54);
+    pictureIndex_ = 54;
+}
+
+void DeckSmall::SetDevicePixelRatio(qreal ratio)
+{
+    if (qFuzzyCompare(ratio, ratio_)) {
+        return;
+    }
+    ratio_ = ratio;
+    Face.fill(QPixmap());
+    Image1 = art::LoadArt(QStringLiteral("deck/surface.png"), ratio_);
+    if (pictureIndex_ >= 0) {
+        m_Picture = FacePicture(pictureIndex_);
+    }
+    update();
 }
 
 const QPixmap& DeckSmall::FacePicture(int index) const
 {
     QPixmap& picture = Face.at(static_cast<std::size_t>(index));
     if (picture.isNull()) {
-        picture = art::LoadArt(QStringLiteral("cards/face%1.png").arg(index, 2, 10, QLatin1Char('0')));
+        picture = art::LoadArt(QStringLiteral("cards/face%1.png").arg(index, 2, 10, QLatin1Char('0')), ratio_);
     }
     return picture;
 }
@@ -35,6 +50,7 @@ void DeckSmall::SetChangeCard(std::int32_t k)
         return;
     }
     SetPicture(FacePicture(static_cast<int>(index)));
+    pictureIndex_ = static_cast<int>(index);
 }
 
 void DeckSmall::paintEvent(QPaintEvent*)

@@ -14,7 +14,8 @@ namespace bmd::ui {
 // by it. A new deck hands out picture 54 until ChangeCard is first set.
 // A picture is decoded when it is first handed out (a fraction of a
 // millisecond) and kept: later turns share it, and faces never turned cost
-// no memory.
+// no memory. The pictures are made for the scale of the screen the deck is
+// on; on another scale they are made again, once.
 class DeckSmall : public QWidget {
     Q_OBJECT
 
@@ -26,7 +27,11 @@ public:
     explicit DeckSmall(QWidget* parent = nullptr);
 
     QPixmap Picture() const { return m_Picture; }
-    void SetPicture(const QPixmap& picture) { m_Picture = picture; }
+    void SetPicture(const QPixmap& picture)
+    {
+        m_Picture = picture;
+        pictureIndex_ = -1;
+    }
 
     std::int32_t ChangeCard() const { return m_ChangeCard; }
     // A k outside 1-68 is kept, with the "Invalid Property Setting!" message,
@@ -34,6 +39,10 @@ public:
     void SetChangeCard(std::int32_t k);
 
     const QPixmap& FacePicture(int index) const;
+
+    qreal DevicePixelRatio() const { return ratio_; }
+    // Drops the pictures of the old scale; Picture becomes its twin at the new one.
+    void SetDevicePixelRatio(qreal ratio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +53,9 @@ private:
     QPixmap Image1;
     std::int32_t m_ChangeCard = 54;
     QPixmap m_Picture;
+    qreal ratio_ = 1.0;
+    // The index of m_Picture in Face, or -1 for a picture handed in.
+    int pictureIndex_ = -1;
 };
 
 } // namespace bmd::ui

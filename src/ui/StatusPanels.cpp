@@ -48,6 +48,7 @@ QString Translated(const char* text)
 
 StatusPanels::StatusPanels(QStatusBar* statusBar)
 {
+    UseFixedText(statusBar);
     for (std::size_t i = 0; i < kPanels.size(); ++i) {
         const PanelDesign& design = kPanels[i];
         auto* label = new QLabel(design.text != nullptr ? Translated(design.text) : shell::kMakerWebAddress, statusBar);

@@ -25,7 +25,7 @@ frmAbout::frmAbout(QWidget* owner, int year) : QDialog(owner)
     auto* Image1 = new QLabel(this);
     Image1->setGeometry(Px(120), Px(120), Px(3060), Px(3555));
     // Drawn stretched to this box when the program was built.
-    Image1->setPixmap(art::LoadArt(QStringLiteral("logo/about.png")));
+    Image1->setPixmap(art::LoadArt(QStringLiteral("logo/about.png"), devicePixelRatioF()));
     Image1->setAccessibleName(LogoName());
 
     AddCentredLabel(this, QStringLiteral("Brightmoose"), {3240, 120, 3915, 720}, 20.25, true);

@@ -93,6 +93,7 @@ void frmBrightmooseConcentration::Form_Load()
 
 void frmBrightmooseConcentration::BuildCommands()
 {
+    ApplyMenuBarLook(menuBar());
     QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
     auto* plain = new PlainMenuStyle;
     plain->setParent(mnuGame);

@@ -109,6 +109,7 @@ void frmHighScores::BuildMenus()
 {
     auto* menuBar = new QMenuBar(this);
     layout()->setMenuBar(menuBar);
+    ApplyMenuBarLook(menuBar);
 
     QMenu* mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -125,6 +126,7 @@ void frmHighScores::BuildControls(QWidget* client)
     //: A label 41 pixels wide.
     lblPlayer = new QLabel(tr("&Name:"), client);
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
+    UseFixedText(lblPlayer);
     PlaceTwips(lblPlayer, 960, 3600, 615, 255);
 
     txtPlayer = new QLineEdit(client);
@@ -134,6 +136,7 @@ void frmHighScores::BuildControls(QWidget* client)
     txtPlayer->setAccessibleName(tr("Name"));
     QPalette namePalette = txtPlayer->palette();
     namePalette.setColor(QPalette::Base, kNameBoxGreen);
+    namePalette.setColor(QPalette::Text, kFixedText);
     txtPlayer->setPalette(namePalette);
     txtPlayer->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
     lblPlayer->setBuddy(txtPlayer);
@@ -174,7 +177,10 @@ void frmHighScores::BuildControls(QWidget* client)
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < 2; ++column) {
             auto* cell = new QTableWidgetItem;
+            // Plain cells take the system's colours as a pair, banded ones
+            // (below) the fixed green with black text.
             cell->setBackground(system.color(QPalette::Base));
+            cell->setForeground(system.color(QPalette::Text));
             cell->setFlags(row == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             fgHighScores->setItem(row, column, cell);
         }
@@ -211,7 +217,6 @@ void frmHighScores::Form_Load()
         btnOK->setFocus();
     }
 
-    const QPalette system = QApplication::palette();
     //: The grid's headers: the score (the tries a game took) in a column 47 pixels wide, then the player.
     const QStringList header{tr("Score"), tr("Player")};
     for (int column = 0; column < 2; ++column) {
@@ -219,11 +224,13 @@ void frmHighScores::Form_Load()
         cell->setText(header[column]);
         cell->setFont(GameFont(8.25, true));
         cell->setBackground(kHeaderGreen);
-        cell->setForeground(system.color(QPalette::ButtonText));
+        cell->setForeground(kFixedText);
     }
     for (int row = 2; row <= HighScoreTable::kPositions; row += 2) {
-        fgHighScores->item(row, 0)->setBackground(kBandGreen);
-        fgHighScores->item(row, 1)->setBackground(kBandGreen);
+        for (int column = 0; column < 2; ++column) {
+            fgHighScores->item(row, column)->setBackground(kBandGreen);
+            fgHighScores->item(row, column)->setForeground(kFixedText);
+        }
     }
     ShowTable(placed.table);
 }

@@ -44,7 +44,7 @@ frmSplash::frmSplash(std::function<void()> loadMainWindow, int year, std::chrono
     auto* imgLogo = new QLabel(Frame1);
     imgLogo->setGeometry(Px(120), Px(240), Px(3135), Px(3615));
     // Drawn stretched to this box when the program was built.
-    imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/splash.png")));
+    imgLogo->setPixmap(art::LoadArt(QStringLiteral("logo/splash.png"), devicePixelRatioF()));
     imgLogo->setAccessibleName(LogoName());
 
     AddCentredLabel(Frame1, QStringLiteral("Brightmoose"), {3345, 600, 3825, 675}, 24, true);

@@ -48,6 +48,33 @@ private slots:
         QCOMPARE(deck.Picture().cacheKey(), deck.FacePicture(valid ? face - 1 : 11).cacheKey());
         QCOMPARE(messages_.texts, valid ? QStringList() : QStringList{QStringLiteral("Invalid Property Setting!")});
     }
+
+    // On a screen of another scale the deck's pictures keep their size and
+    // fill the screen's pixels, and the picture handed out becomes its twin.
+    void followsTheScale_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        for (const auto& [ratio, pixels] : {std::pair{1.25, QSize(76, 111)},
+                                            {1.5, QSize(92, 134)},
+                                            {1.75, QSize(107, 156)},
+                                            {2.0, QSize(122, 178)},
+                                            {3.0, QSize(183, 267)}}) {
+            QTest::addRow("%g", ratio) << ratio << pixels;
+        }
+    }
+    void followsTheScale()
+    {
+        QFETCH(double, ratio);
+        QFETCH(QSize, pixels);
+        DeckSmall deck;
+        deck.SetChangeCard(12);
+        deck.SetDevicePixelRatio(ratio);
+        QCOMPARE(deck.Picture().cacheKey(), deck.FacePicture(11).cacheKey());
+        QCOMPARE(deck.Picture().size(), pixels);
+        QCOMPARE(deck.Picture().deviceIndependentSize().toSize(), QSize(61, 89));
+        QCOMPARE(deck.ChangeCard(), 12);
+    }
 };
 
 QTEST_MAIN(DeckTest)

@@ -2,6 +2,7 @@
 // entering and saving a name, clearing, and leaving without saving. What the
 // store makes of a name is left to the core's tests.
 
+#include "Contrast.h"
 #include "RecordedMessages.h"
 #include "ScoreTables.h"
 #include "ui/ScoreKeeper.h"
@@ -226,6 +227,32 @@ private slots:
         QCOMPARE(scores_->Table(), expected);
         QCOMPARE(Shown(*window), expected);
         QVERIFY(window->isVisible());
+    }
+
+    // Under a dark desktop theme the text on the fixed greens stays black
+    // (the theme's white on the bands is 1.37:1), plain cells follow the theme.
+    void readableOnADarkDesktop()
+    {
+        const contrast::DarkDesktop dark;
+        const auto window = Shows(bmd::DefaultHighScoreTable(), true, 40);
+        auto* name = Control<QLineEdit>(*window, "txtPlayer");
+        QTest::keyClicks(name, "Moose");
+        auto* grid = Control<QTableWidget>(*window, "fgHighScores");
+        QWidget* cells = grid->viewport();
+        const auto cell = [&](int row) {
+            return grid->visualRect(grid->model()->index(row, 1)).adjusted(2, 2, -2, -2);
+        };
+        auto* label = Control<QLabel>(*window, "lblPlayer");
+        const std::tuple<const char*, QWidget*, QRect> areas[] = {
+            {"header", cells, cell(0)},
+            {"band", cells, cell(2)},
+            {"plain cell", cells, cell(3)},
+            {"name label", label, label->rect()},
+            {"name box", name, name->rect().adjusted(3, 3, -3, -3)}};
+        for (const auto& [what, widget, area] : areas) {
+            const double ratio = contrast::OfText(window.get(), widget, area).ratio;
+            QVERIFY2(ratio >= 4.0, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(ratio)));
+        }
     }
 };
 
