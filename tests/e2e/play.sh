@@ -23,7 +23,17 @@ unset QT_QPA_PLATFORM
 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brightmoose Derudirodozir$' | head -n 1)
+# The splash bears the program's name too: the main window is the one that
+# is no splash (a search during the hand-over could find the closing splash).
+main_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Brightmoose Derudirodozir$' 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q SPLASH || { echo "$id"; return 0; }
+  done
+  return 1
+}
+window=""
+for _ in $(seq 200); do window=$(main_window) && break; sleep 0.1; done
 [ -n "$window" ] || { echo "FAIL: the main window did not appear"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
