@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -180,6 +181,22 @@ void frmHighScores::BuildControls(QWidget* client)
         }
     }
 
+    // Over the rows while the table cannot be read.
+    lblWaiting = new QLabel(tr("The high scores are in use by another program; trying again…"), client);
+    lblWaiting->setObjectName(QStringLiteral("lblWaiting"));
+    lblWaiting->setWordWrap(true);
+    lblWaiting->setAlignment(Qt::AlignCenter);
+    lblWaiting->setAutoFillBackground(true);
+    QPalette waitingPalette = lblWaiting->palette();
+    waitingPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
+    waitingPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
+    lblWaiting->setPalette(waitingPalette);
+    PlaceTwips(lblWaiting, 1020, 360 + kRowHeightTwips + 60, 3135, 3015 - kRowHeightTwips - 120);
+    lblWaiting->hide();
+    readAgain_ = new QTimer(this);
+    readAgain_->setInterval(ScoreKeeper::kRetryMs);
+    connect(readAgain_, &QTimer::timeout, this, &frmHighScores::ShowStoredTable);
+
     setTabOrder(txtPlayer, btnClear);
     setTabOrder(btnClear, btnSave);
     setTabOrder(btnSave, btnOK);
@@ -190,26 +207,6 @@ void frmHighScores::Form_Load()
 {
     fgHighScores->setColumnWidth(0, Px(700));
     fgHighScores->setColumnWidth(1, Px(2500));
-
-    // A score that finds no place (not reachable through the openers, which
-    // decide on the same table) opens the table as it is, in view mode.
-    PlacedScore placed{scores_.Table()};
-    if (NewScorePending) {
-        placed = scores_.WithNewScore(tries_);
-        NewPosition = placed.position;
-    }
-    if (NewPosition != 0) {
-        btnSave->show();
-        btnSave->setDefault(true);
-        SetClearEnabled(false);
-        btnOK->setEnabled(false);
-        txtPlayer->setFocus();
-    } else {
-        btnOK->setDefault(true);
-        lblPlayer->hide();
-        txtPlayer->hide();
-        btnOK->setFocus();
-    }
 
     const QPalette system = QApplication::palette();
     //: The grid's headers: the score (the tries a game took) in a column 47 pixels wide, then the player.
@@ -224,6 +221,49 @@ void frmHighScores::Form_Load()
     for (int row = 2; row <= HighScoreTable::kPositions; row += 2) {
         fgHighScores->item(row, 0)->setBackground(kBandGreen);
         fgHighScores->item(row, 1)->setBackground(kBandGreen);
+    }
+    ShowStoredTable();
+}
+
+void frmHighScores::ShowStoredTable()
+{
+    const HighScoreTable& stored = scores_.Table();
+    if (!scores_.TableIsRead()) {
+        // Nothing made up in the meantime: no rows, no place offered.
+        ShowTable(HighScoreTable{});
+        lblWaiting->show();
+        btnSave->hide();
+        SetClearEnabled(false);
+        lblPlayer->hide();
+        txtPlayer->hide();
+        btnOK->setDefault(true);
+        btnOK->setFocus();
+        readAgain_->start();
+        return;
+    }
+    readAgain_->stop();
+    lblWaiting->hide();
+    // A score that finds no place opens the table as it is, in view mode:
+    // the openers decide on the same table, unless it could not be read then.
+    PlacedScore placed{stored};
+    if (NewScorePending) {
+        placed = scores_.WithNewScore(tries_);
+        NewPosition = placed.position;
+    }
+    if (NewPosition != 0) {
+        lblPlayer->show();
+        txtPlayer->show();
+        btnSave->show();
+        btnSave->setDefault(true);
+        SetClearEnabled(false);
+        btnOK->setEnabled(false);
+        txtPlayer->setFocus();
+    } else {
+        SetClearEnabled(true);
+        btnOK->setDefault(true);
+        lblPlayer->hide();
+        txtPlayer->hide();
+        btnOK->setFocus();
     }
     ShowTable(placed.table);
 }
