@@ -55,11 +55,6 @@ void Notice::Close()
     }
 }
 
-bool Notice::IsOpen() const
-{
-    return recorded_ || (box_ && box_->isVisible());
-}
-
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons)
 {
     if (TestHandler()) {

@@ -43,7 +43,6 @@ public:
     // Says something else instead, if the message is still open.
     void Replace(const QString& text);
     void Close();
-    bool IsOpen() const;
 
 private:
     QPointer<QMessageBox> box_;

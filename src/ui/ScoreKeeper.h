@@ -46,7 +46,8 @@ public:
 
     // The store's usual place: registry.sqlite in the per-user data folder
     // (below the home folder of the password database when HOME is not
-    // set); "" when there is no home folder or the folder cannot be made.
+    // set, which is then set to it so that all of Qt agrees); "" when there
+    // is no home folder or the folder cannot be made.
     static std::filesystem::path DefaultStoreFile();
     ~ScoreKeeper() override;
 

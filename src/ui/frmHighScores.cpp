@@ -191,7 +191,7 @@ void frmHighScores::BuildControls(QWidget* client)
     waitingPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
     waitingPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
     lblWaiting->setPalette(waitingPalette);
-    PlaceTwips(lblWaiting, 1020, 360 + kRowHeightTwips + 60, 3135, 3015 - kRowHeightTwips - 120);
+    lblWaiting->setGeometry(fgHighScores->geometry().adjusted(1, 1 + Px(kRowHeightTwips), -1, -1));
     lblWaiting->hide();
     readAgain_ = new QTimer(this);
     readAgain_->setInterval(ScoreKeeper::kRetryMs);
