@@ -223,6 +223,7 @@ void SqliteRegistryStore::Open()
             outcome = TryOpen(OpenMode::Immutable);
         }
         failure_ = outcome == OpenOutcome::Ready ? failure_ : why;
+        refusal_ = why == kRegistryDiskFull ? kRegistryDiskFull : kRegistryAccessDenied;
     }
     if (readOnly_ && outcome == OpenOutcome::Ready) {
         Warn("the score store " + file_.string() + " cannot be written; its scores are read only");
