@@ -257,6 +257,7 @@ private slots:
         }
         const QString data = Path(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
         QVERIFY(QDir().mkpath(data));
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
         if (trouble.startsWith("no ")) {
             qunsetenv("HOME");
             qunsetenv("XDG_DATA_HOME");
@@ -268,6 +269,7 @@ private slots:
         const HighScoreTable stored = tables::Make({"20", "30"});
         bool mounted = false;
         const auto restore = qScopeGuard([&] {
+            dataHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             if (mounted) {
                 QProcess::execute(QStringLiteral("umount"), {data});
