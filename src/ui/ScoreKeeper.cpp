@@ -78,10 +78,14 @@ void ScoreKeeper::Open()
         StartRetrying();
     }
     if (store_ != nullptr && !store_->DamagedCopy().empty()) {
-        damaged_.Show(QApplication::activeWindow(),
-                      tr("The high-score file \"%1\" was damaged. Its old scores were kept in \"%2\", and a "
-                         "fresh table was started.\n\nNothing needs to be done.")
-                          .arg(ShownName(*storeFile_), ShownName(store_->DamagedCopy())));
+        // Once the window that asked for the scores shows, over it.
+        QTimer::singleShot(0, this, [this] {
+            QWidget* over = QApplication::activeModalWidget();
+            damaged_.Show(over != nullptr ? over : QApplication::activeWindow(),
+                          tr("The high-score file \"%1\" was damaged. Its old scores were kept in \"%2\", and a "
+                             "fresh table was started.\n\nNothing needs to be done.")
+                              .arg(ShownName(*storeFile_), ShownName(store_->DamagedCopy())));
+        });
     }
 }
 
