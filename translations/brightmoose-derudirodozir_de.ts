@@ -394,18 +394,6 @@ Die Adresse der Seite lautet %1</translation>
 <context>
     <name>bmd::ui::ScoreKeeper</name>
     <message>
-        <source>The high scores could not be cleared: %1</source>
-        <translation>Die Bestenliste konnte nicht geleert werden: %1</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved: %1
-
-It stays in the high-score table until you close the game.</source>
-        <translation>Ihr Ergebnis konnte nicht gespeichert werden: %1
-
-Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
-    </message>
-    <message>
         <source>there is no folder where the game may keep its scores.</source>
         <translation>Es gibt keinen Ordner, in dem das Spiel seine Ergebnisse ablegen darf.</translation>
     </message>
@@ -414,12 +402,76 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
         <translation>Ein anderes Programm verwendet die Datei der Bestenliste „%1“.</translation>
     </message>
     <message>
-        <source>the high-score file &quot;%1&quot; cannot be changed.</source>
-        <translation>Die Datei der Bestenliste „%1“ kann nicht geändert werden.</translation>
-    </message>
-    <message>
         <source>the high-score file &quot;%1&quot; cannot be opened or made.</source>
         <translation>Die Datei der Bestenliste „%1“ kann weder geöffnet noch angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; was damaged. Its old scores were kept in &quot;%2&quot;, and a fresh table was started.
+
+Nothing needs to be done.</source>
+        <translation>Die Datei der Bestenliste „%1“ war beschädigt. Ihre alten Ergebnisse wurden in „%2“ aufbewahrt, und eine neue Bestenliste wurde begonnen.
+
+Sie müssen nichts tun.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: %1
+
+%2</source>
+        <translation>Die Bestenliste konnte nicht geleert werden: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Your score has now been saved in the high-score table.
+
+Nothing needs to be done.</source>
+        <translation>Ihr Ergebnis ist jetzt in der Bestenliste gespeichert.
+
+Sie müssen nichts tun.</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved: %1
+
+%2
+
+It stays in the high-score table until you close the game.</source>
+        <translation>Ihr Ergebnis konnte nicht gespeichert werden: %1
+
+%2
+
+Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
+    </message>
+    <message>
+        <source>your home folder is not known, so there is no folder where the game may keep its scores.</source>
+        <translation>Ihr persönlicher Ordner ist nicht bekannt, daher gibt es keinen Ordner, in dem das Spiel seine Ergebnisse ablegen darf.</translation>
+    </message>
+    <message>
+        <source>the high scores in &quot;%1&quot; are read-only.</source>
+        <translation>Die Bestenliste in „%1“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>you may not make the high-score file &quot;%1&quot;.</source>
+        <translation>Sie dürfen die Datei der Bestenliste „%1“ nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>the disk that holds &quot;%1&quot; is full.</source>
+        <translation>Der Datenträger mit „%1“ ist voll.</translation>
+    </message>
+    <message>
+        <source>Nothing needs to be done.</source>
+        <translation>Sie müssen nichts tun.</translation>
+    </message>
+    <message>
+        <source>Close the other program: the game keeps trying and saves the score as soon as it can.</source>
+        <translation>Beenden Sie das andere Programm: Das Spiel versucht es weiter und speichert das Ergebnis, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>Free some disk space: the game keeps trying and saves the score as soon as it can.</source>
+        <translation>Geben Sie Speicherplatz frei: Das Spiel versucht es weiter und speichert das Ergebnis, sobald es kann.</translation>
+    </message>
+    <message>
+        <source>To keep scores, you need the right to write in the folder &quot;%1&quot; and its file.</source>
+        <translation>Um Ergebnisse zu behalten, brauchen Sie Schreibrechte für den Ordner „%1“ und seine Datei.</translation>
     </message>
 </context>
 <context>
@@ -546,6 +598,10 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
     <message>
         <source>Are you sure you want to clear the High Scores?</source>
         <translation>Möchten Sie die Bestenliste wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>The high scores are in use by another program; trying again…</source>
+        <translation>Die Bestenliste wird von einem anderen Programm verwendet; neuer Versuch …</translation>
     </message>
 </context>
 <context>

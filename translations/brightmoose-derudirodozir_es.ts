@@ -394,18 +394,6 @@ La dirección de la página es %1</translation>
 <context>
     <name>bmd::ui::ScoreKeeper</name>
     <message>
-        <source>The high scores could not be cleared: %1</source>
-        <translation>No se pudieron borrar las mejores puntuaciones: %1</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved: %1
-
-It stays in the high-score table until you close the game.</source>
-        <translation>No se pudo guardar su puntuación: %1
-
-Seguirá en las mejores puntuaciones hasta que cierre el juego.</translation>
-    </message>
-    <message>
         <source>there is no folder where the game may keep its scores.</source>
         <translation>no hay ninguna carpeta donde el juego pueda guardar sus puntuaciones.</translation>
     </message>
@@ -414,12 +402,76 @@ Seguirá en las mejores puntuaciones hasta que cierre el juego.</translation>
         <translation>otro programa está usando el archivo de las mejores puntuaciones «%1».</translation>
     </message>
     <message>
-        <source>the high-score file &quot;%1&quot; cannot be changed.</source>
-        <translation>el archivo de las mejores puntuaciones «%1» no se puede modificar.</translation>
-    </message>
-    <message>
         <source>the high-score file &quot;%1&quot; cannot be opened or made.</source>
         <translation>el archivo de las mejores puntuaciones «%1» no se puede abrir ni crear.</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; was damaged. Its old scores were kept in &quot;%2&quot;, and a fresh table was started.
+
+Nothing needs to be done.</source>
+        <translation>El archivo de las mejores puntuaciones «%1» estaba dañado. Sus puntuaciones antiguas se han guardado en «%2», y se ha empezado una tabla nueva.
+
+No tiene que hacer nada.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: %1
+
+%2</source>
+        <translation>No se han podido borrar las mejores puntuaciones: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Your score has now been saved in the high-score table.
+
+Nothing needs to be done.</source>
+        <translation>Su puntuación ya está guardada en la tabla de las mejores puntuaciones.
+
+No tiene que hacer nada.</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved: %1
+
+%2
+
+It stays in the high-score table until you close the game.</source>
+        <translation>No se ha podido guardar su puntuación: %1
+
+%2
+
+Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</translation>
+    </message>
+    <message>
+        <source>your home folder is not known, so there is no folder where the game may keep its scores.</source>
+        <translation>no se conoce su carpeta personal, así que no hay ninguna carpeta donde el juego pueda guardar sus puntuaciones.</translation>
+    </message>
+    <message>
+        <source>the high scores in &quot;%1&quot; are read-only.</source>
+        <translation>las mejores puntuaciones de «%1» son de solo lectura.</translation>
+    </message>
+    <message>
+        <source>you may not make the high-score file &quot;%1&quot;.</source>
+        <translation>no tiene permiso para crear el archivo de las mejores puntuaciones «%1».</translation>
+    </message>
+    <message>
+        <source>the disk that holds &quot;%1&quot; is full.</source>
+        <translation>el disco que contiene «%1» está lleno.</translation>
+    </message>
+    <message>
+        <source>Nothing needs to be done.</source>
+        <translation>No tiene que hacer nada.</translation>
+    </message>
+    <message>
+        <source>Close the other program: the game keeps trying and saves the score as soon as it can.</source>
+        <translation>Cierre el otro programa: el juego lo sigue intentando y guarda la puntuación en cuanto pueda.</translation>
+    </message>
+    <message>
+        <source>Free some disk space: the game keeps trying and saves the score as soon as it can.</source>
+        <translation>Libere espacio en el disco: el juego lo sigue intentando y guarda la puntuación en cuanto pueda.</translation>
+    </message>
+    <message>
+        <source>To keep scores, you need the right to write in the folder &quot;%1&quot; and its file.</source>
+        <translation>Para guardar puntuaciones necesita permiso de escritura en la carpeta «%1» y en su archivo.</translation>
     </message>
 </context>
 <context>
@@ -546,6 +598,10 @@ Seguirá en las mejores puntuaciones hasta que cierre el juego.</translation>
     <message>
         <source>Are you sure you want to clear the High Scores?</source>
         <translation>¿Seguro que quiere borrar las mejores puntuaciones?</translation>
+    </message>
+    <message>
+        <source>The high scores are in use by another program; trying again…</source>
+        <translation>Otro programa está usando las mejores puntuaciones; se vuelve a intentar…</translation>
     </message>
 </context>
 <context>

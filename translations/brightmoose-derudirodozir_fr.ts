@@ -394,18 +394,6 @@ Son adresse est %1</translation>
 <context>
     <name>bmd::ui::ScoreKeeper</name>
     <message>
-        <source>The high scores could not be cleared: %1</source>
-        <translation>Les meilleurs scores n’ont pas pu être effacés&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved: %1
-
-It stays in the high-score table until you close the game.</source>
-        <translation>Votre score n’a pas pu être enregistré&#xa0;: %1
-
-Il reste dans les meilleurs scores jusqu’à ce que vous fermiez le jeu.</translation>
-    </message>
-    <message>
         <source>there is no folder where the game may keep its scores.</source>
         <translation>il n’y a aucun dossier où le jeu puisse ranger ses scores.</translation>
     </message>
@@ -414,12 +402,76 @@ Il reste dans les meilleurs scores jusqu’à ce que vous fermiez le jeu.</trans
         <translation>un autre programme utilise le fichier des meilleurs scores «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>the high-score file &quot;%1&quot; cannot be changed.</source>
-        <translation>le fichier des meilleurs scores «&#xa0;%1&#xa0;» ne peut pas être modifié.</translation>
-    </message>
-    <message>
         <source>the high-score file &quot;%1&quot; cannot be opened or made.</source>
         <translation>le fichier des meilleurs scores «&#xa0;%1&#xa0;» ne peut être ni ouvert ni créé.</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; was damaged. Its old scores were kept in &quot;%2&quot;, and a fresh table was started.
+
+Nothing needs to be done.</source>
+        <translation>Le fichier des meilleurs scores «&#xa0;%1&#xa0;» était endommagé. Ses anciens scores ont été conservés dans «&#xa0;%2&#xa0;», et un nouveau tableau a été commencé.
+
+Vous n’avez rien à faire.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: %1
+
+%2</source>
+        <translation>Les meilleurs scores n’ont pas pu être effacés&#xa0;: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Your score has now been saved in the high-score table.
+
+Nothing needs to be done.</source>
+        <translation>Votre score est maintenant enregistré dans le tableau des meilleurs scores.
+
+Vous n’avez rien à faire.</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved: %1
+
+%2
+
+It stays in the high-score table until you close the game.</source>
+        <translation>Votre score n’a pas pu être enregistré&#xa0;: %1
+
+%2
+
+Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le jeu.</translation>
+    </message>
+    <message>
+        <source>your home folder is not known, so there is no folder where the game may keep its scores.</source>
+        <translation>votre dossier personnel est inconnu, il n’y a donc aucun dossier où le jeu puisse ranger ses scores.</translation>
+    </message>
+    <message>
+        <source>the high scores in &quot;%1&quot; are read-only.</source>
+        <translation>les meilleurs scores dans «&#xa0;%1&#xa0;» sont en lecture seule.</translation>
+    </message>
+    <message>
+        <source>you may not make the high-score file &quot;%1&quot;.</source>
+        <translation>vous n’avez pas le droit de créer le fichier des meilleurs scores «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>the disk that holds &quot;%1&quot; is full.</source>
+        <translation>le disque qui contient «&#xa0;%1&#xa0;» est plein.</translation>
+    </message>
+    <message>
+        <source>Nothing needs to be done.</source>
+        <translation>Vous n’avez rien à faire.</translation>
+    </message>
+    <message>
+        <source>Close the other program: the game keeps trying and saves the score as soon as it can.</source>
+        <translation>Fermez l’autre programme&#xa0;: le jeu continue d’essayer et enregistre le score dès qu’il le peut.</translation>
+    </message>
+    <message>
+        <source>Free some disk space: the game keeps trying and saves the score as soon as it can.</source>
+        <translation>Libérez de l’espace disque&#xa0;: le jeu continue d’essayer et enregistre le score dès qu’il le peut.</translation>
+    </message>
+    <message>
+        <source>To keep scores, you need the right to write in the folder &quot;%1&quot; and its file.</source>
+        <translation>Pour conserver des scores, il vous faut le droit d’écrire dans le dossier «&#xa0;%1&#xa0;» et dans son fichier.</translation>
     </message>
 </context>
 <context>
@@ -546,6 +598,10 @@ Il reste dans les meilleurs scores jusqu’à ce que vous fermiez le jeu.</trans
     <message>
         <source>Are you sure you want to clear the High Scores?</source>
         <translation>Voulez-vous vraiment effacer les meilleurs scores&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The high scores are in use by another program; trying again…</source>
+        <translation>Les meilleurs scores sont utilisés par un autre programme&#xa0;; nouvel essai…</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "common/Logging.h"
 #include "common/Translations.h"
 #include "common/WindowStyle.h"
+#include "shell/HyperJump.h"
 #include "ui/GameSession.h"
 
 #include <QApplication>
@@ -154,6 +155,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(new bmd::ui::GameStyle);
     bmd::RouteCoreWarnings();
     bmd::ui::InstallFontSubstitutes();
+    bmd::shell::InstallWebOpener();
     bmd::ui::GameSession session(std::nullopt, fileToOpen);
     const auto started = std::chrono::seconds(beforeMain.tv_sec) + std::chrono::nanoseconds(beforeMain.tv_nsec)
                          + std::chrono::milliseconds(running.elapsed());

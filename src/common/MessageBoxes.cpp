@@ -19,6 +19,42 @@ void SetMessageHandlerForTesting(MessageHandler handler)
     TestHandler() = std::move(handler);
 }
 
+Notice::~Notice()
+{
+    Close();
+}
+
+void Notice::Show(QWidget* parent, const QString& text)
+{
+    Close();
+    if (TestHandler()) {
+        recorded_ = true;
+        TestHandler()({parent, text, MessageButtons::Ok});
+        return;
+    }
+    box_ = new QMessageBox(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    box_->setAttribute(Qt::WA_DeleteOnClose);
+    box_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box_->open();
+}
+
+void Notice::Replace(const QString& text)
+{
+    if (recorded_ && TestHandler()) {
+        TestHandler()({nullptr, text, MessageButtons::Ok});
+    } else if (box_) {
+        box_->setText(text);
+    }
+}
+
+void Notice::Close()
+{
+    recorded_ = false;
+    if (box_) {
+        box_->close();
+    }
+}
+
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons)
 {
     if (TestHandler()) {

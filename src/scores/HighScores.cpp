@@ -22,8 +22,9 @@ StoreResult ToStoreResult(RegistryResult result)
     case kRegistryBusy:
         return StoreResult::Busy;
     case kRegistryAccessDenied:
-    case kRegistryWriteFault:
         return StoreResult::ReadOnly;
+    case kRegistryDiskFull:
+        return StoreResult::DiskFull;
     default:
         return StoreResult::Unavailable;
     }
@@ -42,6 +43,11 @@ StoreResult HighScores::SeedHighScores()
     // all the defaults or none, and never overwrites a value just saved.
     RegistryBatch batch(*store_);
     const bool writable = batch.Began() == kRegistrySuccess;
+    if (!writable && !CanRead()) {
+        Rebuild();
+        return ToStoreResult(batch.Began());
+    }
+    read_ = true;
     stored_ = ReadTable(writable);
     const RegistryResult result = writable ? batch.End() : batch.Began();
     Rebuild();
@@ -54,12 +60,27 @@ void HighScores::Refresh()
     // shows with its name, or not yet.
     RegistryReading reading(*store_);
     RegistryKey key = 0;
-    if (store_->OpenKey(kRoot, kKeyPath, key) != kRegistrySuccess) {
-        return; // nothing stored, or no store: the table in memory stands
+    const RegistryResult result = store_->OpenKey(kRoot, kKeyPath, key);
+    if (result != kRegistrySuccess) {
+        // Nothing stored, or no store: the table in memory stands; a store
+        // held by another program is read when it is free.
+        read_ = result != kRegistryBusy;
+        return;
     }
     store_->CloseKey(key);
+    read_ = true;
     stored_ = ReadTable(false);
     Rebuild();
+}
+
+bool HighScores::CanRead()
+{
+    RegistryReading reading(*store_);
+    RegistryKey key = 0;
+    const RegistryResult result = store_->OpenKey(kRoot, kKeyPath, key);
+    store_->CloseKey(key);
+    read_ = result != kRegistryBusy;
+    return read_;
 }
 
 HighScoreTable HighScores::ReadTable(bool writeDefaults)
@@ -157,6 +178,7 @@ StoreResult HighScores::StoreUnsavedScores()
     RegistryBatch batch(*store_);
     RegistryResult result = batch.Began();
     if (result == kRegistrySuccess) {
+        read_ = true;
         stored_ = ReadTable(false);
         HighScoreTable table;
         lastPlaced_ = PlaceUnsaved(table);
@@ -183,6 +205,7 @@ StoreResult HighScores::ResetHighScores()
     WriteTable(DefaultHighScoreTable());
     const RegistryResult result = batch.End();
     if (result == kRegistrySuccess) {
+        read_ = true;
         stored_ = DefaultHighScoreTable();
         unsaved_.clear();
         typedNames_.clear();

@@ -20,7 +20,8 @@ struct PlacedScore {
 enum class StoreResult {
     Stored,
     Busy,        // another program holds the store; trying again later may work
-    ReadOnly,    // the store can be read but not written
+    ReadOnly,    // the store can be read but not written, or not made
+    DiskFull,    // the disk has no room for the change; freeing some may help
     Unavailable, // there is no store: no place to keep scores, or it cannot be opened
 };
 
@@ -50,6 +51,10 @@ public:
     StoreResult SeedHighScores();
     // Reads the table as stored now, for a store that other copies write.
     void Refresh();
+    // False while the store cannot be read (another program holds it): the
+    // table then is not the stored one, and no place may be offered from it.
+    // A store that cannot be opened at all reads as the defaults.
+    bool TableIsRead() const { return read_; }
 
     // The ten entries as stored, with this run's unsaved scores in their places.
     const HighScoreTable& StoredTable() const { return table_; }
@@ -72,6 +77,8 @@ public:
 
 private:
     HighScoreTable ReadTable(bool writeDefaults);
+    // Whether the stored table can be read now; notes it in read_.
+    bool CanRead();
     void WriteTable(const HighScoreTable& table);
     // table = stored_ with the unsaved scores placed; the last one's position.
     std::int16_t PlaceUnsaved(HighScoreTable& table) const;
@@ -89,6 +96,7 @@ private:
     std::vector<TypedName> typedNames_; // names saved in this run
     HighScoreTable table_ = DefaultHighScoreTable();
     std::int16_t lastPlaced_ = 0; // where the last unsaved score went when last placed
+    bool read_ = false;
 };
 
 } // namespace bmd

@@ -21,6 +21,7 @@ constexpr RegistryResult kRegistryNotFound = 2;
 constexpr RegistryResult kRegistryAccessDenied = 5;
 constexpr RegistryResult kRegistryInvalidHandle = 6;
 constexpr RegistryResult kRegistryWriteFault = 29;
+constexpr RegistryResult kRegistryDiskFull = 112;
 constexpr RegistryResult kRegistryBusy = 170;
 constexpr RegistryResult kRegistryMoreData = 234;
 constexpr RegistryResult kRegistryBadDatabase = 1009;

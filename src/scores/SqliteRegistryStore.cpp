@@ -2,7 +2,9 @@
 
 #include "util/Log.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <system_error>
@@ -54,6 +56,7 @@ RegistryResult FromSqlite(int code)
     case SQLITE_CANTOPEN:
         return kRegistryAccessDenied;
     case SQLITE_FULL:
+        return kRegistryDiskFull;
     case SQLITE_IOERR:
         return kRegistryWriteFault;
     default:
@@ -136,6 +139,37 @@ std::filesystem::path WithSuffix(const std::filesystem::path& file, const std::s
     return result;
 }
 
+constexpr const char* kJournals[] = {"-wal", "-shm", "-journal"};
+
+bool HasJournal(const std::filesystem::path& file)
+{
+    std::error_code error;
+    for (const char* journal : kJournals) {
+        if (std::filesystem::exists(std::filesystem::symlink_status(WithSuffix(file, journal), error))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A file that can be read but not written, with no journal beside it: the
+// only way to read it without leaving files beside it is as unchanging.
+bool IsReadOnlyFileAlone(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (HasJournal(file)) {
+        return false;
+    }
+    const auto opened = [&](const char* mode) {
+        std::FILE* stream = std::fopen(file.c_str(), mode);
+        if (stream != nullptr) {
+            std::fclose(stream);
+        }
+        return stream != nullptr;
+    };
+    return std::filesystem::is_regular_file(file, error) && opened("rb") && !opened("r+b");
+}
+
 } // namespace
 
 SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path file, std::chrono::milliseconds busyTimeout)
@@ -146,7 +180,7 @@ SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path file, std::chrono
 
 bool SqliteRegistryStore::Reopen()
 {
-    if (!db_ && openResult_ == kRegistryBusy) {
+    if (MayOpenLater()) {
         Open();
     }
     return db_ != nullptr;
@@ -155,24 +189,41 @@ bool SqliteRegistryStore::Reopen()
 void SqliteRegistryStore::Open()
 {
     openResult_ = kRegistrySuccess;
+    failure_ = kRegistryCannotOpen;
+    refusal_ = kRegistryAccessDenied;
     readOnly_ = false;
-    OpenOutcome outcome = TryOpen(OpenMode::ReadWrite);
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(std::filesystem::symlink_status(file_, ignored));
+    const bool journalled = HasJournal(file_);
+    // SQLite would make journals beside a file it may only read, and leave them.
+    OpenOutcome outcome = IsReadOnlyFileAlone(file_) ? TryOpen(OpenMode::Immutable) : TryOpen(OpenMode::ReadWrite);
     if (outcome == OpenOutcome::Damaged) {
         const auto aside = SetDamagedFileAside();
         if (aside) {
             Warn("the score store " + file_.string() + " was damaged or not ours; kept as " + aside->string()
                  + ", a fresh one is started");
+            damagedCopy_ = *aside;
         }
         outcome = aside ? TryOpen(OpenMode::ReadWrite) : OpenOutcome::Unavailable;
     }
-    std::error_code ignored;
-    if (outcome == OpenOutcome::Unavailable && std::filesystem::is_regular_file(file_, ignored)) {
+    if (outcome == OpenOutcome::Unavailable && failure_ == kRegistryDiskFull && existed && !journalled) {
+        // On a full disk, what the try made beside the file goes again, and
+        // the scores are read without it; saving waits for room.
+        Close();
+        RemoveUnfinishedFile(false);
+        outcome = TryOpen(OpenMode::Immutable);
+        refusal_ = kRegistryDiskFull;
+        failure_ = kRegistryDiskFull;
+    } else if (outcome == OpenOutcome::Unavailable && std::filesystem::is_regular_file(file_, ignored) && existed) {
         // A store the player cannot write (a locked-down or shared folder)
         // still shows its scores.
+        const RegistryResult why = failure_;
         outcome = TryOpen(OpenMode::ReadOnly);
         if (outcome != OpenOutcome::Ready) {
             outcome = TryOpen(OpenMode::Immutable);
         }
+        failure_ = outcome == OpenOutcome::Ready ? failure_ : why;
+        refusal_ = why == kRegistryDiskFull ? kRegistryDiskFull : kRegistryAccessDenied;
     }
     if (readOnly_ && outcome == OpenOutcome::Ready) {
         Warn("the score store " + file_.string() + " cannot be written; its scores are read only");
@@ -182,8 +233,40 @@ void SqliteRegistryStore::Open()
         Close();
     } else if (outcome != OpenOutcome::Ready) {
         Warn("the score store " + file_.string() + " cannot be opened; scores are kept for this run only");
-        openResult_ = kRegistryCannotOpen;
+        openResult_ = failure_;
         Close();
+        if (!existed) {
+            RemoveUnfinishedFile(true);
+        }
+    }
+}
+
+void SqliteRegistryStore::RemoveUnfinishedFile(bool withFile)
+{
+    std::error_code ignored;
+    if (withFile) {
+        std::filesystem::remove(file_, ignored);
+    }
+    for (const char* journal : kJournals) {
+        std::filesystem::remove(WithSuffix(file_, journal), ignored);
+    }
+}
+
+RegistryResult SqliteRegistryStore::Result(int sqliteResult) const
+{
+    const int error = db_ ? sqlite3_system_errno(db_.get()) : 0;
+    switch (sqliteResult & 0xFF) {
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+        if (error == ENOSPC || error == EDQUOT) {
+            return kRegistryDiskFull;
+        }
+        if ((sqliteResult & 0xFF) == SQLITE_CANTOPEN) {
+            return error == EACCES || error == EPERM || error == EROFS ? kRegistryAccessDenied : kRegistryCannotOpen;
+        }
+        return kRegistryWriteFault;
+    default:
+        return FromSqlite(sqliteResult);
     }
 }
 
@@ -206,7 +289,9 @@ int SqliteRegistryStore::OpenConnection(OpenMode mode)
         result = sqlite3_open_v2(file_.c_str(), &raw, flags, nullptr);
     }
     db_.reset(raw);
-    if (result == SQLITE_OK) {
+    if (result != SQLITE_OK) {
+        failure_ = Result(result);
+    } else {
         sqlite3_extended_result_codes(db_.get(), 1);
         sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
     }
@@ -236,6 +321,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
         return OpenOutcome::Busy;
     }
     if (result != SQLITE_OK) {
+        failure_ = Result(result);
         return OpenOutcome::Unavailable;
     }
     int ourTables = 0;
@@ -261,6 +347,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
     // SQLite opens a file it may not write read only, whatever was asked.
     if (mode != OpenMode::ReadWrite || sqlite3_db_readonly(db_.get(), "main") == 1) {
         readOnly_ = ourTables == 2;
+        failure_ = readOnly_ ? failure_ : kRegistryAccessDenied;
         return readOnly_ ? OpenOutcome::Ready : OpenOutcome::Unavailable;
     }
 
@@ -275,6 +362,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     if (result != SQLITE_OK) {
+        failure_ = Result(result);
         return IsBusy(result) ? OpenOutcome::Busy : OpenOutcome::Unavailable;
     }
     sqlite::Execute(db_.get(), "PRAGMA synchronous=NORMAL");
@@ -292,7 +380,8 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
         if (IsBusy(result)) {
             return OpenOutcome::Busy;
         }
-        if (result != SQLITE_OK || PrepareStatements() != SQLITE_OK) {
+        if (result != SQLITE_OK || (result = PrepareStatements()) != SQLITE_OK) {
+            failure_ = Result(result);
             return OpenOutcome::Unavailable;
         }
     }
@@ -391,7 +480,7 @@ bool SqliteRegistryStore::KeyExists(std::uint32_t root, const std::string& path,
     if (step == SQLITE_ROW) {
         return true;
     }
-    result = FromSqlite(step);
+    result = Result(step);
     return false;
 }
 
@@ -416,7 +505,7 @@ RegistryResult SqliteRegistryStore::NoteWriteResult(int sqliteResult)
     if (sqliteResult == SQLITE_DONE || sqliteResult == SQLITE_OK) {
         return kRegistrySuccess;
     }
-    const RegistryResult result = FromSqlite(sqliteResult);
+    const RegistryResult result = Result(sqliteResult);
     if (batchDepth_ > 0 && batchFailure_ == kRegistrySuccess) {
         batchFailure_ = result;
     }
@@ -429,7 +518,7 @@ RegistryResult SqliteRegistryStore::WriteRefusal() const
         return openResult_;
     }
     if (readOnly_) {
-        return kRegistryAccessDenied;
+        return refusal_;
     }
     return batchDepth_ > 0 ? batchFailure_ : kRegistrySuccess;
 }
@@ -492,7 +581,7 @@ RegistryResult SqliteRegistryStore::QueryValueInfo(RegistryKey key, const std::s
     selectValueInfo_.BindText(3, name);
     const int step = selectValueInfo_.Step();
     if (step != SQLITE_ROW) {
-        return step == SQLITE_DONE ? kRegistryNotFound : FromSqlite(step);
+        return step == SQLITE_DONE ? kRegistryNotFound : Result(step);
     }
     type = static_cast<std::uint32_t>(selectValueInfo_.ColumnInt(0));
     size = static_cast<std::uint32_t>(selectValueInfo_.ColumnInt(1));
@@ -512,7 +601,7 @@ RegistryResult SqliteRegistryStore::QueryValueData(RegistryKey key, const std::s
     selectValueData_.BindText(3, name);
     const int step = selectValueData_.Step();
     if (step != SQLITE_ROW) {
-        return step == SQLITE_DONE ? kRegistryNotFound : FromSqlite(step);
+        return step == SQLITE_DONE ? kRegistryNotFound : Result(step);
     }
     const void* data = selectValueData_.ColumnBlob(0); // before ColumnBytes, as SQLite asks
     const std::size_t bytes = selectValueData_.ColumnBytes(0);
@@ -565,7 +654,7 @@ RegistryResult SqliteRegistryStore::BeginBatch()
     // the reads inside the batch cannot go stale before its writes.
     const int result = sqlite::Execute(db_.get(), "BEGIN IMMEDIATE");
     batchInTransaction_ = result == SQLITE_OK;
-    batchFailure_ = FromSqlite(result);
+    batchFailure_ = Result(result);
     return batchFailure_;
 }
 
@@ -580,7 +669,7 @@ RegistryResult SqliteRegistryStore::EndBatch()
     RegistryResult result = batchFailure_;
     if (batchInTransaction_ && db_) {
         if (result == kRegistrySuccess) {
-            result = FromSqlite(sqlite::Execute(db_.get(), "COMMIT"));
+            result = Result(sqlite::Execute(db_.get(), "COMMIT"));
         }
         if (result != kRegistrySuccess) {
             sqlite::Execute(db_.get(), "ROLLBACK");

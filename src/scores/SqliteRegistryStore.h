@@ -20,9 +20,11 @@ namespace bmd {
 //
 // Opening never fails outright: a file that is not a database or is damaged
 // is renamed aside (<file>.damaged-<n>) and a fresh one is made; a store that
-// cannot be written is opened read only; a file that cannot be opened at all
-// or a database held by another program leaves a store whose operations
-// fail, and the callers carry on with what they hold in memory. Several
+// cannot be written is opened read only, without making files beside it; a
+// file that cannot be opened at all or a database held by another program
+// leaves a store whose operations fail, and the callers carry on with what
+// they hold in memory. A file this store made and could not make whole is
+// removed again. Several
 // programs may share the file: each batch is one write transaction. One
 // object belongs to one thread.
 class SqliteRegistryStore final : public RegistryStore {
@@ -38,9 +40,19 @@ public:
     // False when the file could not be opened or made; every operation fails then.
     bool IsOpen() const { return db_ != nullptr; }
     // Why the store is not open: kRegistryBusy while another program holds
-    // it, else kRegistryCannotOpen.
+    // it, kRegistryDiskFull, kRegistryAccessDenied, else kRegistryCannotOpen.
     RegistryResult OpenResult() const { return openResult_; }
-    // Opens a store that was busy at the first try; whether it is open now.
+    // Where a damaged file found at opening was kept; empty when none was.
+    const std::filesystem::path& DamagedCopy() const { return damagedCopy_; }
+    bool IsReadOnly() const { return readOnly_; }
+    // Whether the store could not be opened, or only read, for a while:
+    // another program held it, or the disk was full.
+    bool MayOpenLater() const
+    {
+        return db_ ? readOnly_ && refusal_ == kRegistryDiskFull
+                   : openResult_ == kRegistryBusy || openResult_ == kRegistryDiskFull;
+    }
+    // Opens such a store again; whether it is open now.
     bool Reopen();
 
     RegistryResult OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key) override;
@@ -82,6 +94,10 @@ private:
     // Why a write cannot be made now (success when it can).
     RegistryResult WriteRefusal() const;
     RegistryResult NoteWriteResult(int sqliteResult);
+    // The registry's code for an SQLite result, a full disk told apart by the system's error.
+    RegistryResult Result(int sqliteResult) const;
+    // Removes the journals, and the file, that a failed opening made.
+    void RemoveUnfinishedFile(bool withFile);
 
     std::filesystem::path file_;
     std::chrono::milliseconds busyTimeout_;
@@ -99,6 +115,9 @@ private:
     bool reading_ = false; // a read transaction of BeginReading is open
     bool readOnly_ = false;
     RegistryResult openResult_ = kRegistrySuccess;
+    RegistryResult failure_ = kRegistryCannotOpen;   // why the last try to open failed
+    RegistryResult refusal_ = kRegistryAccessDenied; // why a store open read only refuses writes
+    std::filesystem::path damagedCopy_;
 };
 
 } // namespace bmd

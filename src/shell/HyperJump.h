@@ -11,4 +11,8 @@ inline const QString kMakerWebAddress = QStringLiteral("http://www.brightmoose.e
 // can be started, a message gives the address.
 void HyperJump(const QString& address);
 
+// Web addresses go to the desktop's opener (xdg-open), whose failure gets
+// the same message; called once at start-up, where Qt would not notice it.
+void InstallWebOpener();
+
 } // namespace bmd::shell

@@ -14,7 +14,9 @@ void HighScoresOpener::ShowTable()
 
 void HighScoresOpener::OfferEntry(std::int16_t tries)
 {
-    if (scores_ == nullptr || !scores_->Qualifies(tries)) {
+    // A table that cannot be read now is waited for in the window, which
+    // offers a place once it knows the stored table.
+    if (scores_ == nullptr || (!scores_->Qualifies(tries) && scores_->TableIsRead())) {
         return;
     }
     if (open_) {

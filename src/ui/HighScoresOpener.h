@@ -20,7 +20,8 @@ public:
     void SetScoreKeeper(ScoreKeeper* scores) { scores_ = scores; }
 
     void ShowTable();
-    // Opens the entry if the game earns a place in the table.
+    // Opens the entry if the game earns a place in the table, or if the
+    // table cannot be read now to tell.
     void OfferEntry(std::int16_t tries);
 
 private:

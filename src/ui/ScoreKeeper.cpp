@@ -13,6 +13,9 @@
 
 #include <algorithm>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace bmd::ui {
 
 namespace {
@@ -35,8 +38,19 @@ ScoreKeeper::~ScoreKeeper() = default;
 
 std::filesystem::path ScoreKeeper::DefaultStoreFile()
 {
+    // Qt takes the home folder from HOME alone, and without it would keep
+    // the scores in "/". A login gives the password database's home, and so
+    // does GLib.
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        const passwd* user = ::getpwuid(::geteuid());
+        if (user == nullptr || user->pw_dir == nullptr || user->pw_dir[0] != '/') {
+            return {};
+        }
+        qputenv("HOME", user->pw_dir);
+    }
+    // A folder the player may not write still holds scores to read.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return {};
     }
     return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "registry.sqlite";
@@ -63,6 +77,16 @@ void ScoreKeeper::Open()
     if (StoreBusy()) {
         StartRetrying();
     }
+    if (store_ != nullptr && !store_->DamagedCopy().empty()) {
+        // Once the window that asked for the scores shows, over it.
+        QTimer::singleShot(0, this, [this] {
+            QWidget* over = QApplication::activeModalWidget();
+            damaged_.Show(over != nullptr ? over : QApplication::activeWindow(),
+                          tr("The high-score file \"%1\" was damaged. Its old scores were kept in \"%2\", and a "
+                             "fresh table was started.\n\nNothing needs to be done.")
+                              .arg(ShownName(*storeFile_), ShownName(store_->DamagedCopy())));
+        });
+    }
 }
 
 void ScoreKeeper::StartRetrying()
@@ -73,7 +97,7 @@ void ScoreKeeper::StartRetrying()
 
 bool ScoreKeeper::StoreBusy() const
 {
-    return store_ != nullptr && !store_->IsOpen() && store_->OpenResult() == kRegistryBusy;
+    return store_ != nullptr && store_->MayOpenLater();
 }
 
 HighScores& ScoreKeeper::Scores()
@@ -102,11 +126,12 @@ bool ScoreKeeper::Qualifies(std::int16_t tries)
 std::int16_t ScoreKeeper::SaveNewScore(std::int16_t tries, const QString& name, QWidget* parent)
 {
     const SavedScore saved = Scores().SaveNewScore(tries, name.toStdString());
-    if (saved.result == StoreResult::Busy) {
-        // Another program holds the store: keep trying, and say so only if
-        // it goes on for a while.
+    if (saved.result == StoreResult::Busy || saved.result == StoreResult::DiskFull) {
+        // Another program holds the store, or the disk is full: keep trying.
+        // A busy store is told only if it goes on for a while.
         StartRetrying();
-    } else if (saved.result != StoreResult::Stored) {
+    }
+    if (saved.result != StoreResult::Stored && saved.result != StoreResult::Busy) {
         Tell(saved.result, parent);
     }
     return saved.position;
@@ -116,7 +141,8 @@ bool ScoreKeeper::ResetHighScores(QWidget* parent)
 {
     const StoreResult result = Scores().ResetHighScores();
     if (result != StoreResult::Stored) {
-        ShowMessage(parent, tr("The high scores could not be cleared: %1").arg(WhyText(result)));
+        ShowMessage(parent,
+                    tr("The high scores could not be cleared: %1\n\n%2").arg(WhyText(result), WhatToDoText(result)));
     }
     return result == StoreResult::Stored;
 }
@@ -135,14 +161,17 @@ void ScoreKeeper::Retry()
     const StoreResult result = scores_->StoreUnsavedScores();
     if (result == StoreResult::Stored) {
         retry_.stop();
-    } else if (result != StoreResult::Busy || waitedMs_ >= tellAfterMs_) {
-        // Still trying while the store is busy, less often now that the
-        // player knows.
-        if (result != StoreResult::Busy) {
-            retry_.stop();
-        } else {
-            retry_.setInterval(std::min(2 * retry_.interval(), kSlowestRetryMs));
-        }
+        // What the player was told no longer holds.
+        notice_.Replace(tr("Your score has now been saved in the high-score table.\n\nNothing needs to be done."));
+        return;
+    }
+    const bool worthWaiting = result == StoreResult::Busy || result == StoreResult::DiskFull;
+    if (!worthWaiting) {
+        retry_.stop();
+        Tell(result, QApplication::activeWindow());
+    } else if (result == StoreResult::DiskFull || waitedMs_ >= tellAfterMs_) {
+        // Still trying, less often now that the player knows.
+        retry_.setInterval(std::min(2 * retry_.interval(), kSlowestRetryMs));
         Tell(result, QApplication::activeWindow());
     }
 }
@@ -153,24 +182,45 @@ void ScoreKeeper::Tell(StoreResult why, QWidget* parent)
         return;
     }
     told_ = true;
-    ShowMessage(parent, tr("Your score could not be saved: %1\n\n"
-                           "It stays in the high-score table until you close the game.")
-                            .arg(WhyText(why)));
+    notice_.Show(parent, tr("Your score could not be saved: %1\n\n%2\n\n"
+                            "It stays in the high-score table until you close the game.")
+                             .arg(WhyText(why), WhatToDoText(why)));
 }
 
 QString ScoreKeeper::WhyText(StoreResult why) const
 {
     if (!storeFile_ || storeFile_->empty()) {
-        return tr("there is no folder where the game may keep its scores.");
+        return qEnvironmentVariableIsEmpty("HOME")
+                   ? tr("your home folder is not known, so there is no folder where the game may keep its scores.")
+                   : tr("there is no folder where the game may keep its scores.");
     }
     const QString file = ShownName(*storeFile_);
     switch (why) {
     case StoreResult::Busy:
         return tr("another program is using the high-score file \"%1\".").arg(file);
     case StoreResult::ReadOnly:
-        return tr("the high-score file \"%1\" cannot be changed.").arg(file);
+        return store_ != nullptr && store_->IsOpen() ? tr("the high scores in \"%1\" are read-only.").arg(file)
+                                                     : tr("you may not make the high-score file \"%1\".").arg(file);
+    case StoreResult::DiskFull:
+        return tr("the disk that holds \"%1\" is full.").arg(file);
     default:
         return tr("the high-score file \"%1\" cannot be opened or made.").arg(file);
+    }
+}
+
+QString ScoreKeeper::WhatToDoText(StoreResult why) const
+{
+    if (!storeFile_ || storeFile_->empty()) {
+        return tr("Nothing needs to be done.");
+    }
+    switch (why) {
+    case StoreResult::Busy:
+        return tr("Close the other program: the game keeps trying and saves the score as soon as it can.");
+    case StoreResult::DiskFull:
+        return tr("Free some disk space: the game keeps trying and saves the score as soon as it can.");
+    default:
+        return tr("To keep scores, you need the right to write in the folder \"%1\" and its file.")
+            .arg(ShownName(storeFile_->parent_path()));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/MessageBoxes.h"
 #include "scores/HighScores.h"
 
 #include <QObject>
@@ -23,7 +24,9 @@ namespace bmd::ui {
 // a store that another program holds is tried again a little later, and a
 // score it does not take stays in the table for this run while the keeper
 // keeps trying. The player is told once per run, in plain words, when a
-// score cannot be kept and why.
+// score cannot be kept, why, and what to do; and when the score is stored
+// after all, that message says so instead. A damaged store set aside is
+// told once too.
 class ScoreKeeper : public QObject {
     Q_OBJECT
 
@@ -41,8 +44,10 @@ public:
     // at all means the usual place, found when the store is first opened.
     explicit ScoreKeeper(std::optional<std::filesystem::path> storeFile = std::nullopt);
 
-    // The store's usual place: registry.sqlite in the per-user data folder;
-    // "" when that folder cannot be made or written.
+    // The store's usual place: registry.sqlite in the per-user data folder
+    // (below the home folder of the password database when HOME is not
+    // set, which is then set to it so that all of Qt agrees); "" when there
+    // is no home folder or the folder cannot be made.
     static std::filesystem::path DefaultStoreFile();
     ~ScoreKeeper() override;
 
@@ -53,6 +58,9 @@ public:
 
     // The table as stored, read again now (other copies may have written).
     const HighScoreTable& Table();
+    // Whether that table is the stored one: false while another program
+    // holds the store against readers.
+    bool TableIsRead() const { return scores_ == nullptr || scores_->TableIsRead(); }
     bool Qualifies(std::int16_t tries);
     PlacedScore WithNewScore(std::int16_t tries) { return Scores().WithNewScore(tries); }
     // Stores the score under the name, or keeps it for this run and says why
@@ -67,12 +75,14 @@ public:
 
 private:
     HighScores& Scores();
-    // The store was held by another program when it was opened.
+    // The store was held by another program, or the disk full, when it was opened.
     bool StoreBusy() const;
     void StartRetrying();
     void Retry();
     void Tell(StoreResult why, QWidget* parent);
     QString WhyText(StoreResult why) const;
+    // What the player can do about it.
+    QString WhatToDoText(StoreResult why) const;
 
     std::optional<std::filesystem::path> storeFile_;
     std::unique_ptr<HighScores> scores_;
@@ -81,6 +91,8 @@ private:
     int waitedMs_ = 0;
     int tellAfterMs_ = kTellAfterMs;
     bool told_ = false;
+    Notice notice_;  // the one message about a score that could not be saved
+    Notice damaged_; // a damaged store set aside
 };
 
 } // namespace bmd::ui

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -186,6 +187,22 @@ void frmHighScores::BuildControls(QWidget* client)
         }
     }
 
+    // Over the rows while the table cannot be read.
+    lblWaiting = new QLabel(tr("The high scores are in use by another program; trying again…"), client);
+    lblWaiting->setObjectName(QStringLiteral("lblWaiting"));
+    lblWaiting->setWordWrap(true);
+    lblWaiting->setAlignment(Qt::AlignCenter);
+    lblWaiting->setAutoFillBackground(true);
+    QPalette waitingPalette = lblWaiting->palette();
+    waitingPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
+    waitingPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
+    lblWaiting->setPalette(waitingPalette);
+    lblWaiting->setGeometry(fgHighScores->geometry().adjusted(1, 1 + Px(kRowHeightTwips), -1, -1));
+    lblWaiting->hide();
+    readAgain_ = new QTimer(this);
+    readAgain_->setInterval(ScoreKeeper::kRetryMs);
+    connect(readAgain_, &QTimer::timeout, this, &frmHighScores::ShowStoredTable);
+
     setTabOrder(txtPlayer, btnClear);
     setTabOrder(btnClear, btnSave);
     setTabOrder(btnSave, btnOK);
@@ -196,26 +213,6 @@ void frmHighScores::Form_Load()
 {
     fgHighScores->setColumnWidth(0, Px(700));
     fgHighScores->setColumnWidth(1, Px(2500));
-
-    // A score that finds no place (not reachable through the openers, which
-    // decide on the same table) opens the table as it is, in view mode.
-    PlacedScore placed{scores_.Table()};
-    if (NewScorePending) {
-        placed = scores_.WithNewScore(tries_);
-        NewPosition = placed.position;
-    }
-    if (NewPosition != 0) {
-        btnSave->show();
-        btnSave->setDefault(true);
-        SetClearEnabled(false);
-        btnOK->setEnabled(false);
-        txtPlayer->setFocus();
-    } else {
-        btnOK->setDefault(true);
-        lblPlayer->hide();
-        txtPlayer->hide();
-        btnOK->setFocus();
-    }
 
     //: The grid's headers: the score (the tries a game took) in a column 47 pixels wide, then the player.
     const QStringList header{tr("Score"), tr("Player")};
@@ -231,6 +228,49 @@ void frmHighScores::Form_Load()
             fgHighScores->item(row, column)->setBackground(kBandGreen);
             fgHighScores->item(row, column)->setForeground(kFixedText);
         }
+    }
+    ShowStoredTable();
+}
+
+void frmHighScores::ShowStoredTable()
+{
+    const HighScoreTable& stored = scores_.Table();
+    if (!scores_.TableIsRead()) {
+        // Nothing made up in the meantime: no rows, no place offered.
+        ShowTable(HighScoreTable{});
+        lblWaiting->show();
+        btnSave->hide();
+        SetClearEnabled(false);
+        lblPlayer->hide();
+        txtPlayer->hide();
+        btnOK->setDefault(true);
+        btnOK->setFocus();
+        readAgain_->start();
+        return;
+    }
+    readAgain_->stop();
+    lblWaiting->hide();
+    // A score that finds no place opens the table as it is, in view mode:
+    // the openers decide on the same table, unless it could not be read then.
+    PlacedScore placed{stored};
+    if (NewScorePending) {
+        placed = scores_.WithNewScore(tries_);
+        NewPosition = placed.position;
+    }
+    if (NewPosition != 0) {
+        lblPlayer->show();
+        txtPlayer->show();
+        btnSave->show();
+        btnSave->setDefault(true);
+        SetClearEnabled(false);
+        btnOK->setEnabled(false);
+        txtPlayer->setFocus();
+    } else {
+        SetClearEnabled(true);
+        btnOK->setDefault(true);
+        lblPlayer->hide();
+        txtPlayer->hide();
+        btnOK->setFocus();
     }
     ShowTable(placed.table);
 }

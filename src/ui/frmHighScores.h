@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace bmd::ui {
 
@@ -22,6 +23,8 @@ class ScoreKeeper;
 // Entry mode (newScorePending): the table is shown with the game's tries in
 // their place and the player saves a name for them; closing without saving
 // discards the new entry. View mode: the table as stored; it can be cleared.
+// While the store cannot be read, the window says so and shows no table and
+// no place until it can.
 class frmHighScores : public QDialog {
     Q_OBJECT
 
@@ -43,6 +46,9 @@ private:
     void btnOK_Click();
     void mnuExit_Click();
 
+    // The table as stored, with the new score placed in entry mode; while
+    // the store cannot be read, says so and tries again.
+    void ShowStoredTable();
     void ShowTable(const HighScoreTable& table);
     // The Clear button and File > Clear go together.
     void SetClearEnabled(bool enabled);
@@ -59,6 +65,8 @@ private:
     QPushButton* btnOK = nullptr;
     QTableWidget* fgHighScores = nullptr;
     QAction* mnuClear = nullptr;
+    QLabel* lblWaiting = nullptr;
+    QTimer* readAgain_ = nullptr;
 };
 
 } // namespace bmd::ui

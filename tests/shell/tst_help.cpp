@@ -75,9 +75,7 @@ private slots:
         QVERIFY(engine_->setupData());
         QVERIFY2(engine_->registerDocumentation(kBuiltHelpFile), qPrintable(engine_->error()));
         namespace_ = QHelpEngineCore::namespaceName(kBuiltHelpFile);
-        for (const char* scheme : {"http", "https"}) {
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
-        }
+        CatchWebAddresses();
     }
     void cleanup() { DestroyHelpWindow(); }
     void cleanupTestCase() { engine_.reset(); }
@@ -254,6 +252,60 @@ private slots:
         QCOMPARE(opened_, browser ? QStringList{address} : QStringList{});
         QCOMPARE(messages.texts.size(), browser ? 0 : 1);
         QVERIFY(browser || messages.texts[0].endsWith(address));
+    }
+
+    // The desktop's opener as the game starts it: one that fails ("no method
+    // available", status 3) or is missing gets the message with the address,
+    // as no browser does; one that opens gets the address unchanged.
+    void desktopOpener_data()
+    {
+        QTest::addColumn<QString>("opener"); // the stand-in xdg-open's script; "" for none
+        QTest::addColumn<bool>("told");
+        QTest::newRow("opens") << "echo \"$1\" > \"$0.url\"" << false;
+        QTest::newRow("fails") << "echo 'xdg-open: no method available for opening' >&2; exit 3" << true;
+        QTest::newRow("missing") << "" << true;
+    }
+    void desktopOpener()
+    {
+        QFETCH(QString, opener);
+        QFETCH(bool, told);
+        QTemporaryDir bin;
+        const QString standIn = bin.filePath(QStringLiteral("xdg-open"));
+        if (!opener.isEmpty()) {
+            QFile script(standIn);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\n" + opener.toUtf8() + "\n");
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const auto restore = qScopeGuard([&] {
+            qputenv("PATH", path);
+            CatchWebAddresses();
+        });
+        RecordedMessages messages;
+        bmd::shell::InstallWebOpener();
+        HyperJump(bmd::shell::kMakerWebAddress);
+        if (told) {
+            QTRY_COMPARE(messages.texts.size(), 1);
+            QVERIFY(messages.texts[0].endsWith(bmd::shell::kMakerWebAddress));
+        } else {
+            QTRY_VERIFY(QFile::exists(standIn + ".url"));
+            QTest::qWait(100);
+            QCOMPARE(messages.texts, QStringList{});
+            QFile url(standIn + ".url");
+            QVERIFY(url.open(QIODevice::ReadOnly));
+            QCOMPARE(url.readAll().trimmed(), bmd::shell::kMakerWebAddress.toUtf8());
+        }
+    }
+
+private:
+    void CatchWebAddresses()
+    {
+        for (const char* scheme : {"http", "https"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        }
     }
 };
 

@@ -10,8 +10,9 @@
 // Root writes into read-only folders and files, so for root the read-only
 // cases run as the unprivileged user "nobody": this test program runs the
 // one test function again as that user, from a copy it may execute. Returns
-// "" when that run passed, else what it printed.
-inline QString RunAsNobody(const char* testFunction)
+// "" when that run passed, else what it printed. Another user number may be
+// given, one the password database need not know.
+inline QString RunAsNobody(const char* testFunction, int user = 65534)
 {
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("test"));
@@ -23,8 +24,9 @@ inline QString RunAsNobody(const char* testFunction)
     }
     QProcess run;
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                          QStringLiteral("--clear-groups"), copy, QString::fromLatin1(testFunction)});
+    run.start(QStringLiteral("setpriv"),
+              {QStringLiteral("--reuid=%1").arg(user), QStringLiteral("--regid=%1").arg(user),
+               QStringLiteral("--clear-groups"), copy, QString::fromLatin1(testFunction)});
     const bool passed = run.waitForFinished(120000) && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0;
     return passed ? QString() : QString::fromLocal8Bit(run.readAll());
 }
