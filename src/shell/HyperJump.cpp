@@ -29,6 +29,15 @@ class WebOpener : public QObject {
 
 public:
     using QObject::QObject;
+    ~WebOpener() override
+    {
+        // Qt warns of a handler that goes without being taken back.
+        for (const QString& scheme : Schemes()) {
+            QDesktopServices::unsetUrlHandler(scheme);
+        }
+    }
+
+    static QStringList Schemes() { return {QStringLiteral("http"), QStringLiteral("https")}; }
 
 public slots:
     void Open(const QUrl& url)
@@ -59,8 +68,8 @@ void InstallWebOpener()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     auto* opener = new WebOpener(QCoreApplication::instance());
-    for (const char* scheme : {"http", "https"}) {
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), opener, "Open");
+    for (const QString& scheme : WebOpener::Schemes()) {
+        QDesktopServices::setUrlHandler(scheme, opener, "Open");
     }
 #endif
 }
