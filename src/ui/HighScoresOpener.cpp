@@ -12,16 +12,20 @@ void HighScoresOpener::ShowTable()
     Open(false, 0);
 }
 
-void HighScoresOpener::OfferEntry(std::int16_t tries)
+bool HighScoresOpener::OfferEntry(std::int16_t tries)
 {
-    if (scores_ == nullptr || !scores_->Qualifies(tries)) {
-        return;
+    if (scores_ == nullptr) {
+        return true;
+    }
+    if (!scores_->Qualifies(tries)) {
+        return false;
     }
     if (open_) {
         waitingEntry_ = tries;
-        return;
+        return true;
     }
     Open(true, tries);
+    return true;
 }
 
 void HighScoresOpener::Open(bool newScorePending, std::int16_t tries)

@@ -20,8 +20,9 @@ public:
     void SetScoreKeeper(ScoreKeeper* scores) { scores_ = scores; }
 
     void ShowTable();
-    // Opens the entry if the game earns a place in the table.
-    void OfferEntry(std::int16_t tries);
+    // Opens the entry if the game earns a place in the table; false when
+    // the table has no place for it.
+    bool OfferEntry(std::int16_t tries);
 
 private:
     void Open(bool newScorePending, std::int16_t tries);

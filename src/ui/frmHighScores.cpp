@@ -4,6 +4,7 @@
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
 #include "ui/Accessibility.h"
+#include "ui/Announcer.h"
 #include "ui/HelpMenu.h"
 #include "ui/ScoreKeeper.h"
 
@@ -19,6 +20,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 namespace bmd::ui {
@@ -54,6 +56,20 @@ public:
     using QTableWidget::QTableWidget;
 
 protected:
+    // A screen reader hears the grid and then the place it is at, as when
+    // moving in it.
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QTableWidget::focusInEvent(event);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus()) {
+                    currentChanged(currentIndex(), currentIndex());
+                }
+            },
+            Qt::QueuedConnection);
+    }
     void paintEvent(QPaintEvent* event) override
     {
         QTableWidget::paintEvent(event);
@@ -163,6 +179,8 @@ void frmHighScores::BuildControls(QWidget* client)
     fgHighScores->verticalHeader()->setMinimumSectionSize(1);
     fgHighScores->verticalHeader()->setDefaultSectionSize(Px(kRowHeightTwips));
     fgHighScores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the name box and the buttons; the arrows move in it.
+    fgHighScores->setTabKeyNavigation(false);
     fgHighScores->setSelectionMode(QAbstractItemView::SingleSelection);
     fgHighScores->setWordWrap(false);
     fgHighScores->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #C0C0C0; }"));
@@ -184,6 +202,7 @@ void frmHighScores::BuildControls(QWidget* client)
     setTabOrder(btnClear, btnSave);
     setTabOrder(btnSave, btnOK);
     setTabOrder(btnOK, fgHighScores);
+    announcer_ = new Announcer(this);
 }
 
 void frmHighScores::Form_Load()
@@ -204,6 +223,10 @@ void frmHighScores::Form_Load()
         SetClearEnabled(false);
         btnOK->setEnabled(false);
         txtPlayer->setFocus();
+        // Heard with the window's title as it opens: the end of the game.
+        //: %1 the tries the game took, %2 its place (1 to 10).
+        setAccessibleDescription(
+            tr("%1 tries: place %2 of the ten best. Type your name and press Enter.").arg(tries_).arg(NewPosition));
     } else {
         btnOK->setDefault(true);
         lblPlayer->hide();
@@ -226,6 +249,10 @@ void frmHighScores::Form_Load()
         fgHighScores->item(row, 1)->setBackground(kBandGreen);
     }
     ShowTable(placed.table);
+    // The grid starts at the first place (the new one in entry mode), not at
+    // its header, without marking a row.
+    fgHighScores->selectionModel()->setCurrentIndex(fgHighScores->model()->index(std::max<int>(NewPosition, 1), 0),
+                                                    QItemSelectionModel::NoUpdate);
 }
 
 void frmHighScores::ShowTable(const HighScoreTable& table)
@@ -253,8 +280,9 @@ void frmHighScores::btnSave_Click()
     }
     // Shown as typed for the rest of the run; the store keeps it without
     // surrounding spaces.
-    scores_.SaveNewScore(tries_, txtPlayer->text(), this);
+    const std::int16_t position = scores_.SaveNewScore(tries_, txtPlayer->text(), this);
     NewPosition = 0;
+    setAccessibleDescription({});
     ShowTable(scores_.Table());
 
     SetClearEnabled(true);
@@ -263,6 +291,8 @@ void frmHighScores::btnSave_Click()
     txtPlayer->clear();
     txtPlayer->setReadOnly(true);
     btnSave->setDefault(false);
+    //: %1 the place (1 to 10) the name was saved at.
+    announcer_->Say(tr("Name saved: place %1.").arg(position));
     btnOK->setFocus();
     btnOK->setDefault(true);
 }
@@ -292,9 +322,15 @@ void frmHighScores::mnuExit_Click()
 
 void frmHighScores::keyPressEvent(QKeyEvent* event)
 {
-    // The window has no cancel button: Esc must not throw away a new entry.
+    // Escape closes the table, but never throws a new entry away: it says
+    // why the window stays.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        if (NewPosition != 0) {
+            announcer_->Say(tr("Your score is not saved yet: type your name and press Enter."));
+        } else {
+            reject();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

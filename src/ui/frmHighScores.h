@@ -14,6 +14,7 @@ class QTableWidget;
 
 namespace bmd::ui {
 
+class Announcer;
 class ScoreKeeper;
 
 // The ten best games. Made anew for each opening and shown modally with
@@ -59,6 +60,9 @@ private:
     QPushButton* btnOK = nullptr;
     QTableWidget* fgHighScores = nullptr;
     QAction* mnuClear = nullptr;
+    // Says what a screen reader would not hear: a name saved, a score that
+    // Escape cannot leave behind.
+    Announcer* announcer_ = nullptr;
 };
 
 } // namespace bmd::ui
