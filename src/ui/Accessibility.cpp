@@ -1,6 +1,5 @@
 #include "ui/Accessibility.h"
 
-#include "ui/Announcer.h"
 #include "ui/CardImage.h"
 #include "ui/CardTable.h"
 #include "ui/frmHighScores.h"
@@ -360,9 +359,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     if (className == QLatin1String(CardImage::staticMetaObject.className())
         && qobject_cast<CardTable*>(object->parent()) != nullptr) {
         return new CardAccessible(static_cast<CardImage*>(object));
-    }
-    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     }
     // Asked while the grid is being built, before it has its name: the
     // high-score window holds no other table.

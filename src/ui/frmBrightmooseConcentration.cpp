@@ -1,11 +1,11 @@
 #include "ui/frmBrightmooseConcentration.h"
 
 #include "art/Art.h"
+#include "common/Announcer.h"
 #include "common/MessageBoxes.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
 #include "shell/HtmlHelp.h"
-#include "ui/Announcer.h"
 #include "ui/CardImage.h"
 #include "ui/CardTable.h"
 #include "ui/FileDialogs.h"

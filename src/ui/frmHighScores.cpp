@@ -1,10 +1,10 @@
 #include "ui/frmHighScores.h"
 
+#include "common/Announcer.h"
 #include "common/MessageBoxes.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
 #include "ui/Accessibility.h"
-#include "ui/Announcer.h"
 #include "ui/HelpMenu.h"
 #include "ui/ScoreKeeper.h"
 

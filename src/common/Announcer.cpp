@@ -1,12 +1,18 @@
-#include "ui/Announcer.h"
+#include "common/Announcer.h"
 
-#include "ui/Accessibility.h"
-
+#include <QAccessibleWidget>
 #include <QStatusBar>
 
 namespace bmd::ui {
 
 namespace {
+
+QAccessibleInterface* NotificationFactory(const QString& className, QObject* object)
+{
+    return className == QLatin1String(Announcer::staticMetaObject.className())
+               ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification)
+               : nullptr;
+}
 
 // A screen reader names a notification's role each time, except for one in
 // a status bar; a window without one gets an empty bar that takes no room.
@@ -26,7 +32,12 @@ QWidget* StatusBarIn(QWidget* parent)
 
 Announcer::Announcer(QWidget* parent) : QWidget(StatusBarIn(parent))
 {
-    InstallAccessibility();
+    // Before Qt first asks for this widget's description.
+    static const bool installed = [] {
+        QAccessible::installFactory(NotificationFactory);
+        return true;
+    }();
+    (void)installed;
     setObjectName(QStringLiteral("Announcer"));
     // Nothing to see or to click: it takes no room and no mouse.
     setGeometry(0, 0, 0, 0);
