@@ -267,7 +267,8 @@ void CardTable::keyPressEvent(QKeyEvent* event)
         return;
     }
     ShowFocusMark(true);
-    if (*target == focus_ && !event->isAutoRepeat()) {
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && *target == focus_ && !event->isAutoRepeat()) {
         //: Said when a key would move the focus off the table.
         emit Announce(tr("Edge"));
     }

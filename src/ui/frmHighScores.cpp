@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -202,7 +203,9 @@ void frmHighScores::BuildControls(QWidget* client)
     setTabOrder(btnClear, btnSave);
     setTabOrder(btnSave, btnOK);
     setTabOrder(btnOK, fgHighScores);
-    announcer_ = new Announcer(this);
+    // In the menu bar, where a screen reader's look for the context of a
+    // notification stops: it would say the window's title before each.
+    announcer_ = new Announcer(layout()->menuBar());
 }
 
 void frmHighScores::Form_Load()
@@ -223,10 +226,6 @@ void frmHighScores::Form_Load()
         SetClearEnabled(false);
         btnOK->setEnabled(false);
         txtPlayer->setFocus();
-        // Heard with the window's title as it opens: the end of the game.
-        //: %1 the tries the game took, %2 its place (1 to 10).
-        setAccessibleDescription(
-            tr("%1 tries: place %2 of the ten best. Type your name and press Enter.").arg(tries_).arg(NewPosition));
     } else {
         btnOK->setDefault(true);
         lblPlayer->hide();
@@ -282,7 +281,6 @@ void frmHighScores::btnSave_Click()
     // surrounding spaces.
     const std::int16_t position = scores_.SaveNewScore(tries_, txtPlayer->text(), this);
     NewPosition = 0;
-    setAccessibleDescription({});
     ShowTable(scores_.Table());
 
     SetClearEnabled(true);
@@ -318,6 +316,27 @@ void frmHighScores::btnOK_Click()
 void frmHighScores::mnuExit_Click()
 {
     close();
+}
+
+void frmHighScores::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The end of the game, said once the window is there (a screen reader
+    // may take the name box for known before the window comes up, and then
+    // say nothing of it).
+    if (NewPosition != 0 && !event->spontaneous()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (NewPosition != 0) {
+                    //: %1 the tries the game took, %2 its place (1 to 10).
+                    announcer_->Say(tr("%1 tries: place %2 of the ten best. Type your name and press Enter.")
+                                        .arg(tries_)
+                                        .arg(NewPosition));
+                }
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void frmHighScores::keyPressEvent(QKeyEvent* event)

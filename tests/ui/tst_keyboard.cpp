@@ -179,7 +179,8 @@ private slots:
         QStringList heard;
         std::optional<WhileModal<frmHighScores>> entry;
         entry.emplace([&heard](frmHighScores* window) {
-            heard << window->accessibleDescription();
+            QTRY_VERIFY(!Said(window).isEmpty());
+            heard << Said(window);
             Keys(window->focusWidget(), "Escape");
             heard << (window->isVisible() ? Said(window) : QStringLiteral("closed"));
             QTest::keyClicks(window->focusWidget(), QStringLiteral("Keys"));

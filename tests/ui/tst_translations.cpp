@@ -116,7 +116,9 @@ private slots:
         heard << said(&window);
         ScoreKeeper scores(std::filesystem::path{});
         frmHighScores entry(&window, scores, true, 30);
-        heard << entry.accessibleDescription();
+        entry.show();
+        QTRY_VERIFY(!said(&entry).isEmpty());
+        heard << said(&entry);
 
         QCOMPARE(heard.removeDuplicates(), 0);
         for (const auto& [text, numbers] : {std::pair{heard[1], QStringList{"4"}},
