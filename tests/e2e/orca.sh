@@ -2,12 +2,12 @@
 # Plays the real program with keys only while Debian's screen reader (Orca)
 # listens, and checks what Orca says (the SPEECH OUTPUT lines of its debug
 # file): the faces of a try's two cards, a miss and a pair once the look
-# ends, one card for one step Down, a high-score row with its rank, and
-# Escape closing the high scores. The game opens a saved game with a known
-# deal: the cards of each pair lie side by side, aces first.
+# ends, the status bar by Orca's own command, one card for one step Down,
+# an edge, a high-score row with its rank, and Escape closing the high
+# scores. The game opens a saved game with a known deal: the cards of each
+# pair lie side by side, aces first. BMD_ORCA_LOG=FILE keeps Orca's log.
 set -euo pipefail
 game="$1"
-here=$(cd "$(dirname "$0")" && pwd)
 
 # Orca refuses to start beside another Orca of the same user, and replacing
 # it would end the user's own.
@@ -112,6 +112,11 @@ say_after "^ace of clubs$" Home Right space
 say_after "^Pair found: aces\. 1 made, 26 left$" Left space
 # Then where the focus went, the nearest card.
 also "^Row 2, card 1, face down$"
+# Orca's own command (Insert and KP_Enter twice) reads the counters alone.
+mark=$(speech | wc -l) keys="Insert+KP_Enter twice"
+xdotool keydown Insert key --delay 120 KP_Enter KP_Enter keyup Insert
+also "^Matches remaining 26$"
+if grep -q "Pair\|ace of" <<<"$heard"; then fail "reading the status bar said: $heard"; fi
 # One step Down says the one card landed on, never its row.
 say_after "^Row 3, card 1, face down$" Down
 [ "$(grep -c "Row [0-9], card" <<<"$heard")" = 1 ] || fail "one step Down said: $heard"
@@ -121,4 +126,4 @@ say_after "OK" ctrl+h
 say_after "^1, 99999" Tab
 say_after "^Row [0-9], card" Escape
 xdotool search --onlyvisible --name 'High Scores$' >/dev/null && fail "Escape did not close the high scores"
-echo "PASS: Orca said the faces, a miss, a pair, one card for a step Down, a ranked score row"
+echo "PASS: Orca said the faces, a miss, a pair, the counters, one card for a step Down, an edge, a ranked score row"
