@@ -170,6 +170,22 @@ private slots:
         QCOMPARE(Access(scores.findChild<QLineEdit*>())->text(QAccessible::Name), QStringLiteral("Name"));
     }
 
+    // A game that ends while the high scores are viewed: "Game Over!" comes
+    // over them, the window that has the keyboard.
+    void gameOverOverViewedScores()
+    {
+        ScoredTable game(dir_.filePath(QStringLiteral("over.sqlite")));
+        bool overScores = false;
+        WhileModal<frmHighScores> view([&](frmHighScores* window) {
+            game.window.GameOver();
+            overScores = messages_->parents.value(0) == window;
+            window->reject();
+        });
+        game.window.mnuHighScores_Click();
+        QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
+        QVERIFY(overScores);
+    }
+
     // 27 pairs found and the name entered, with keys only.
     void wholeGameByKeys()
     {
