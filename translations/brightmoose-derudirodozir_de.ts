@@ -547,7 +547,7 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
     </message>
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
-        <translation>Paar gefunden: %1. %2 gefunden, %3 übrig.</translation>
+        <translation>Paar: %1. %2 gefunden, %3 übrig.</translation>
     </message>
     <message>
         <source>%1 tries: not among the ten best.</source>

@@ -547,7 +547,7 @@ Seguirá en las mejores puntuaciones hasta que cierre el juego.</translation>
     </message>
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
-        <translation>Pareja encontrada: %1. %2 hechas, %3 restantes.</translation>
+        <translation>Pareja de %1. %2 hechas, %3 restantes.</translation>
     </message>
     <message>
         <source>%1 tries: not among the ten best.</source>

@@ -547,7 +547,7 @@ Il reste dans les meilleurs scores jusqu’à ce que vous fermiez le jeu.</trans
     </message>
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
-        <translation>Paire trouvée : %1. %2 faites, %3 restantes.</translation>
+        <translation>Paire : %1. %2 trouvées, %3 restantes.</translation>
     </message>
     <message>
         <source>%1 tries: not among the ten best.</source>
