@@ -1,4 +1,5 @@
 #include "RecordedMessages.h"
+#include "ScoreTables.h"
 #include "common/Translations.h"
 #include "ui/CardTable.h"
 #include "ui/GameFiles.h"
@@ -114,6 +115,14 @@ private slots:
         game.RemovePair(2, 3);
         game.CountersChanged(41, 27);
         heard << said(&window);
+        // A table of ten better games has no place for it.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("full.sqlite"));
+        tables::Store(*tables::OpenStore(file), tables::Make(QStringList(10, QStringLiteral("30"))));
+        ScoreKeeper full(QFile::encodeName(file).toStdString());
+        window.SetScoreKeeper(&full);
+        game.OfferHighScore(41);
+        heard << said(&window);
         ScoreKeeper scores(std::filesystem::path{});
         frmHighScores entry(&window, scores, true, 30);
         entry.show();
@@ -124,7 +133,8 @@ private slots:
         for (const auto& [text, numbers] : {std::pair{heard[1], QStringList{"4"}},
                                             {heard[2], {"3", "24"}},
                                             {heard[3], {"41"}},
-                                            {heard[4], {"30", "1"}}}) {
+                                            {heard[4], {"41"}},
+                                            {heard[5], {"30", "1"}}}) {
             for (const QString& number : numbers) {
                 QVERIFY2(text.contains(number), qPrintable(text));
             }
