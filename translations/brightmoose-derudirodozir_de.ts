@@ -547,6 +547,7 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
     </message>
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
+        <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
         <translation>Paar: %1. %2 gefunden, %3 übrig.</translation>
     </message>
     <message>

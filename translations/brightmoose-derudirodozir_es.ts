@@ -547,6 +547,7 @@ Seguirá en las mejores puntuaciones hasta que cierre el juego.</translation>
     </message>
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
+        <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
         <translation>Pareja de %1. %2 hechas, %3 restantes.</translation>
     </message>
     <message>

@@ -543,15 +543,16 @@ Il reste dans les meilleurs scores jusqu’à ce que vous fermiez le jeu.</trans
     <message>
         <source>Last pair: %1. %2 tries.</source>
         <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Dernière paire : %1. %2 essais.</translation>
+        <translation>Dernière paire&#xa0;: %1. %2 essais.</translation>
     </message>
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
-        <translation>Paire : %1. %2 trouvées, %3 restantes.</translation>
+        <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
+        <translation>Paire&#xa0;: %1. %2 trouvées, %3 restantes.</translation>
     </message>
     <message>
         <source>%1 tries: not among the ten best.</source>
-        <translation>%1 essais : pas parmi les dix meilleurs.</translation>
+        <translation>%1 essais&#xa0;: pas parmi les dix meilleurs.</translation>
     </message>
 </context>
 <context>
@@ -632,16 +633,16 @@ Il reste dans les meilleurs scores jusqu’à ce que vous fermiez le jeu.</trans
     <message>
         <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
         <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>%1 essais : place %2 parmi les dix meilleurs. Tapez votre nom et appuyez sur Entrée.</translation>
+        <translation>%1 essais&#xa0;: place %2 parmi les dix meilleurs. Tapez votre nom et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Name saved: place %1.</source>
         <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
-        <translation>Nom enregistré : place %1.</translation>
+        <translation>Nom enregistré&#xa0;: place %1.</translation>
     </message>
     <message>
         <source>Your score is not saved yet: type your name and press Enter.</source>
-        <translation>Votre score n’est pas encore enregistré : tapez votre nom et appuyez sur Entrée.</translation>
+        <translation>Votre score n’est pas encore enregistré&#xa0;: tapez votre nom et appuyez sur Entrée.</translation>
     </message>
 </context>
 <context>

@@ -198,12 +198,14 @@ void frmBrightmooseConcentration::CountersChanged(std::int16_t tries, std::int16
     statusPanels_->ShowCounters(tries, matchesMade);
     if (const std::int16_t face = std::exchange(pairFace_, 0); face != 0) {
         const QString pair = CardTable::PairName(face);
-        announcer_->Say(
-            matchesMade == kPairCount
-                //: The last pair of a game: %1 its rank ("kings"), %2 the tries the game took.
-                ? tr("Last pair: %1. %2 tries.").arg(pair).arg(tries)
-                //: %1 the pair's rank ("queens"), %2 the pairs made, %3 the pairs left.
-                : tr("Pair found: %1. %2 made, %3 left.").arg(pair).arg(matchesMade).arg(kPairCount - matchesMade));
+        if (matchesMade == kPairCount) {
+            //: The last pair of a game: %1 its rank ("kings"), %2 the tries the game took.
+            announcer_->Say(tr("Last pair: %1. %2 tries.").arg(pair).arg(tries));
+        } else {
+            //: %1 the pair's rank ("queens"), %2 the pairs made, %3 the pairs left.
+            announcer_->Say(
+                tr("Pair found: %1. %2 made, %3 left.").arg(pair).arg(matchesMade).arg(kPairCount - matchesMade));
+        }
     }
 }
 
