@@ -25,6 +25,9 @@ cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   # Orca takes a moment to end; the next run must not find it.
   [ ! -s "$work/orca.pid" ] || wait_for 10 eval '! kill -0 "$(cat "$work/orca.pid")" 2>/dev/null' || true
+  # The speech server Orca started would end by itself a little later.
+  speechd="$work/speech-dispatcher/pid/speech-dispatcher.pid"
+  [ ! -s "$speechd" ] || kill "$(cat "$speechd")" 2>/dev/null || true
   wait 2>/dev/null || true
   [ -z "${BMD_ORCA_LOG:-}" ] || cp "$work/orca.log" "$BMD_ORCA_LOG"
   rm -rf "$work"
