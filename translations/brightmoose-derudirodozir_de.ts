@@ -383,6 +383,67 @@ Die Adresse der Seite lautet %1</translation>
         <source>face down</source>
         <translation>verdeckt</translation>
     </message>
+    <message>
+        <source>aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>Siebenen</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>Achten</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>Neunen</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>Zehnen</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>Buben</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>Damen</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>jokers</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <extracomment>Said when a key would move the focus off the table.</extracomment>
+        <translation>Rand</translation>
+    </message>
 </context>
 <context>
     <name>bmd::ui::DeckSmall</name>
@@ -523,6 +584,28 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
         <source>Game Over!</source>
         <translation>Spiel beendet!</translation>
     </message>
+    <message>
+        <source>No pair. 1 try.</source>
+        <translation>Kein Paar. 1 Versuch.</translation>
+    </message>
+    <message>
+        <source>No pair. %1 tries.</source>
+        <translation>Kein Paar. %1 Versuche.</translation>
+    </message>
+    <message>
+        <source>Last pair: %1. %2 tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
+        <translation>Letztes Paar: %1. %2 Versuche.</translation>
+    </message>
+    <message>
+        <source>Pair found: %1. %2 made, %3 left.</source>
+        <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
+        <translation>Paar: %1. %2 gefunden, %3 übrig.</translation>
+    </message>
+    <message>
+        <source>%1 tries: not among the ten best.</source>
+        <translation>%1 Versuche: nicht unter den zehn besten.</translation>
+    </message>
 </context>
 <context>
     <name>bmd::ui::frmHighScores</name>
@@ -602,6 +685,25 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
     <message>
         <source>The high scores are in use by another program; trying again…</source>
         <translation>Die Bestenliste wird von einem anderen Programm verwendet; neuer Versuch …</translation>
+    </message>
+    <message>
+        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
+        <translation>%1 Versuche: Platz %2 der zehn besten. Geben Sie Ihren Namen ein und drücken Sie die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>Name saved: place %1.</source>
+        <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
+        <translation>Name gespeichert: Platz %1.</translation>
+    </message>
+    <message>
+        <source>Your score is not saved yet: type your name and press Enter.</source>
+        <translation>Ihr Ergebnis ist noch nicht gespeichert: Geben Sie Ihren Namen ein und drücken Sie die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>%1 tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
+        <translation>%1 Versuche: nicht unter den zehn besten.</translation>
     </message>
 </context>
 <context>

@@ -383,6 +383,67 @@ La dirección de la página es %1</translation>
         <source>face down</source>
         <translation>boca abajo</translation>
     </message>
+    <message>
+        <source>aces</source>
+        <translation>ases</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>doses</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>treses</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>cuatros</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cincos</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>seises</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sietes</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>ochos</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>nueves</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dieces</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>jotas</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>reinas</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>reyes</translation>
+    </message>
+    <message>
+        <source>jokers</source>
+        <translation>comodines</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <extracomment>Said when a key would move the focus off the table.</extracomment>
+        <translation>Borde</translation>
+    </message>
 </context>
 <context>
     <name>bmd::ui::DeckSmall</name>
@@ -523,6 +584,28 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
         <source>Game Over!</source>
         <translation>¡Fin de la partida!</translation>
     </message>
+    <message>
+        <source>No pair. 1 try.</source>
+        <translation>Sin pareja. 1 intento.</translation>
+    </message>
+    <message>
+        <source>No pair. %1 tries.</source>
+        <translation>Sin pareja. %1 intentos.</translation>
+    </message>
+    <message>
+        <source>Last pair: %1. %2 tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
+        <translation>Última pareja: %1. %2 intentos.</translation>
+    </message>
+    <message>
+        <source>Pair found: %1. %2 made, %3 left.</source>
+        <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
+        <translation>Pareja de %1. %2 hechas, %3 restantes.</translation>
+    </message>
+    <message>
+        <source>%1 tries: not among the ten best.</source>
+        <translation>%1 intentos: fuera de los diez mejores.</translation>
+    </message>
 </context>
 <context>
     <name>bmd::ui::frmHighScores</name>
@@ -602,6 +685,25 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
     <message>
         <source>The high scores are in use by another program; trying again…</source>
         <translation>Otro programa está usando las mejores puntuaciones; se vuelve a intentar…</translation>
+    </message>
+    <message>
+        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
+        <translation>%1 intentos: puesto %2 de los diez mejores. Escriba su nombre y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>Name saved: place %1.</source>
+        <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
+        <translation>Nombre guardado: puesto %1.</translation>
+    </message>
+    <message>
+        <source>Your score is not saved yet: type your name and press Enter.</source>
+        <translation>Su puntuación aún no está guardada: escriba su nombre y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>%1 tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
+        <translation>%1 intentos: fuera de los diez mejores.</translation>
     </message>
 </context>
 <context>

@@ -383,6 +383,67 @@ Son adresse est %1</translation>
         <source>face down</source>
         <translation>face cachée</translation>
     </message>
+    <message>
+        <source>aces</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>huit</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>neuf</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>dix</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>valets</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>dames</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>rois</translation>
+    </message>
+    <message>
+        <source>jokers</source>
+        <translation>jokers</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <extracomment>Said when a key would move the focus off the table.</extracomment>
+        <translation>Bord</translation>
+    </message>
 </context>
 <context>
     <name>bmd::ui::DeckSmall</name>
@@ -523,6 +584,28 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
         <source>Game Over!</source>
         <translation>Partie terminée&#xa0;!</translation>
     </message>
+    <message>
+        <source>No pair. 1 try.</source>
+        <translation>Pas de paire. 1 essai.</translation>
+    </message>
+    <message>
+        <source>No pair. %1 tries.</source>
+        <translation>Pas de paire. %1 essais.</translation>
+    </message>
+    <message>
+        <source>Last pair: %1. %2 tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
+        <translation>Dernière paire&#xa0;: %1. %2 essais.</translation>
+    </message>
+    <message>
+        <source>Pair found: %1. %2 made, %3 left.</source>
+        <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
+        <translation>Paire&#xa0;: %1. %2 trouvées, %3 restantes.</translation>
+    </message>
+    <message>
+        <source>%1 tries: not among the ten best.</source>
+        <translation>%1 essais&#xa0;: pas parmi les dix meilleurs.</translation>
+    </message>
 </context>
 <context>
     <name>bmd::ui::frmHighScores</name>
@@ -602,6 +685,25 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
     <message>
         <source>The high scores are in use by another program; trying again…</source>
         <translation>Les meilleurs scores sont utilisés par un autre programme&#xa0;; nouvel essai…</translation>
+    </message>
+    <message>
+        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
+        <translation>%1 essais&#xa0;: place %2 parmi les dix meilleurs. Tapez votre nom et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Name saved: place %1.</source>
+        <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
+        <translation>Nom enregistré&#xa0;: place %1.</translation>
+    </message>
+    <message>
+        <source>Your score is not saved yet: type your name and press Enter.</source>
+        <translation>Votre score n’est pas encore enregistré&#xa0;: tapez votre nom et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>%1 tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
+        <translation>%1 essais&#xa0;: pas parmi les dix meilleurs.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,13 @@
 #include "shell/HelpWindow.h"
 
+#include "common/Announcer.h"
 #include "common/Logging.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
 #include "shell/HyperJump.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentModel>
@@ -12,6 +15,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -33,10 +37,8 @@ QString PageHtml(const QString& title, const QString& body)
     return QStringLiteral(
                "<html><body style=\"background-color:#ffffff; color:#1a1a1a;"
                " font-size:11pt; margin:12px\">"
-               "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"6\""
-               " style=\"background-color:#008000; border-style:none; margin-bottom:8px\">"
-               "<tr><td><h1 style=\"color:#ffffff; font-size:18pt; margin:0px\">%1</h1>"
-               "</td></tr></table>%2</body></html>")
+               "<h1 style=\"background-color:#008000; color:#ffffff; font-size:18pt; line-height:160%;"
+               " text-indent:6px; margin:0px 0px 8px 0px\">%1</h1>%2</body></html>")
         .arg(title.toHtmlEscaped(), body);
 }
 
@@ -100,6 +102,49 @@ HelpWindow::HelpWindow(QStringList candidates) : candidates_(std::move(candidate
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(splitter);
+
+    // Escape and Ctrl+W close the help, as in other help browsers.
+    auto* closeHelp = new QAction(this);
+    closeHelp->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeHelp, &QAction::triggered, this, &QWidget::close);
+    addAction(closeHelp);
+    announcer_ = new ui::Announcer(this);
+    indexKeyword_->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Up and Down (and the page keys) in the keyword box move in the index
+    // below it, as in other help browsers; the keyboard stays in the box, so
+    // the entry is said.
+    if (watched == indexKeyword_ && event->type() == QEvent::KeyPress && engine_) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QHelpIndexWidget* index = engine_->indexWidget();
+            QCoreApplication::sendEvent(index, event);
+            announcer_->Say(index->currentIndex().data().toString());
+            return true;
+        }
+    }
+    // A list or tree that gets the keyboard says the entry it is at (the
+    // first if none), as moving in it does, not only "tree".
+    auto* view = qobject_cast<QAbstractItemView*>(watched);
+    if (view != nullptr && event->type() == QEvent::FocusIn) {
+        QMetaObject::invokeMethod(
+            view,
+            [view] {
+                QItemSelectionModel* selection = view->selectionModel();
+                if (!view->hasFocus() || selection == nullptr) {
+                    return;
+                }
+                const QModelIndex current = view->currentIndex().isValid() ? view->currentIndex()
+                                                                           : view->model()->index(0, 0);
+                selection->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+                selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -182,6 +227,7 @@ bool HelpWindow::LoadHelp()
 
     QHelpContentWidget* contents = engine_->contentWidget();
     contentsPage_->layout()->addWidget(contents);
+    contents->installEventFilter(this);
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
     // One click on an entry shows its page too, as in other help browsers
     // (Enter and a double click come as linkActivated, after the click).
@@ -199,6 +245,7 @@ bool HelpWindow::LoadHelp()
 
     QHelpIndexWidget* index = engine_->indexWidget();
     indexPage_->layout()->addWidget(index);
+    index->installEventFilter(this);
     connect(indexKeyword_, &QLineEdit::textChanged, index,
             [index](const QString& keyword) { index->filterIndices(keyword); });
     connect(indexKeyword_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);

@@ -12,6 +12,10 @@ class QLineEdit;
 class QTabWidget;
 class QTemporaryDir;
 
+namespace bmd::ui {
+class Announcer;
+}
+
 namespace bmd::shell {
 
 // The page pane: reads qthelp:// pages, style sheets and pictures from the
@@ -53,6 +57,9 @@ public:
     QTabWidget* Panes() const { return panes_; }
     QLineEdit* IndexKeyword() const { return indexKeyword_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool LoadHelp();
     bool RegisterHelpFile(const QString& file, const QString& collection);
@@ -78,6 +85,8 @@ private:
     QWidget* indexPage_ = nullptr;
     QLineEdit* indexKeyword_ = nullptr;
     HelpBrowser* page_ = nullptr;
+    // Says the index entry that Up and Down in the keyword box move to.
+    ui::Announcer* announcer_ = nullptr;
 };
 
 } // namespace bmd::shell

@@ -117,11 +117,14 @@ public:
     int rowCount() const override { return kRowCount; }
 };
 
-// A card of the table: a cell named by its place and face, pressed by the
-// screen reader's action as by a click.
+// A card of the table: named by its place and face, pressed by the screen
+// reader's action as by a click. It keeps its place in the table's rows and
+// columns but is no table cell: a screen reader reads a whole row of cells
+// whenever the focus enters another row, and here only the card landed on
+// is news.
 class CardAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
 public:
-    explicit CardAccessible(CardImage* card) : QAccessibleWidget(card, QAccessible::Cell) {}
+    explicit CardAccessible(CardImage* card) : QAccessibleWidget(card, QAccessible::ListItem) {}
 
     CardImage* Card() const { return static_cast<CardImage*>(widget()); }
     CardTable* Table() const { return static_cast<CardTable*>(widget()->parentWidget()); }
@@ -141,8 +144,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.focusable = true;
         state.focused = Table()->hasFocus() && Table()->FocusedCard() == Index();
-        state.selectable = true;
-        state.selected = isSelected();
+        // Face up or down is in the name; "selected" would only be said twice.
         return state;
     }
     QStringList actionNames() const override { return {pressAction()}; }
@@ -191,7 +193,13 @@ public:
         if (type != QAccessible::Name || (row_ <= 0 && !Drawn())) {
             return {};
         }
-        return column_ < 0 ? QString::number(row_) : Grid()->item(row_, column_)->text();
+        if (column_ < 0) {
+            return QString::number(row_);
+        }
+        // A screen reader reads a place's row cell by cell: the score says its
+        // rank first, "1, 41".
+        const QString text = Grid()->item(row_, column_)->text();
+        return row_ > 0 && column_ == 0 ? QStringLiteral("%1, %2").arg(row_).arg(text) : text;
     }
     QAccessible::Role role() const override
     {

@@ -31,7 +31,9 @@ QPoint CardPlace(int index)
     return {8 + 72 * column, 32 + 96 * row};
 }
 
-QString FaceName(std::int16_t face)
+} // namespace
+
+QString CardTable::FaceName(std::int16_t face)
 {
     if (face == 53 || face == 54) {
         return face == 53 ? CardTable::tr("red joker") : CardTable::tr("black joker");
@@ -50,6 +52,21 @@ QString FaceName(std::int16_t face)
     //: A card's face: %1 its rank (ace, two, ..., king), %2 its suit (spades, diamonds, clubs, hearts).
     return CardTable::tr("%1 of %2").arg(CardTable::tr(ranks[(face - 1) % 13]), CardTable::tr(suits[(face - 1) / 13]));
 }
+
+QString CardTable::PairName(std::int16_t face)
+{
+    static const char* const ranks[] = {
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "aces"),   QT_TRANSLATE_NOOP("bmd::ui::CardTable", "twos"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "threes"), QT_TRANSLATE_NOOP("bmd::ui::CardTable", "fours"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "fives"),  QT_TRANSLATE_NOOP("bmd::ui::CardTable", "sixes"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "sevens"), QT_TRANSLATE_NOOP("bmd::ui::CardTable", "eights"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "nines"),  QT_TRANSLATE_NOOP("bmd::ui::CardTable", "tens"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "jacks"),  QT_TRANSLATE_NOOP("bmd::ui::CardTable", "queens"),
+        QT_TRANSLATE_NOOP("bmd::ui::CardTable", "kings")};
+    return face == 53 || face == 54 ? tr("jokers") : tr(ranks[(face - 1) % 13]);
+}
+
+namespace {
 
 // Where a key takes the focus from the card `from`, among the cards still on
 // the table: the arrows go to the next card that way, Home and End to the
@@ -203,7 +220,7 @@ void CardTable::RemovePair(int first, int second)
         Card(index)->hide();
     }
     if (focus_ == first || focus_ == second) {
-        MoveFocus(Nearest(onTable_, focus_));
+        MoveFocus(Nearest(onTable_, focus_), Heard::Later);
     }
 }
 
@@ -212,12 +229,12 @@ void CardTable::TurnTo(int index, std::int16_t face)
     shown_[static_cast<std::size_t>(index)] = face;
     Deck1->SetChangeCard(face);
     Card(index)->SetPicture(Deck1->Picture());
-    // A screen reader says the new name; face up the card is selected.
+    // The name changes for whoever reads it; a screen reader hears the face
+    // (turning back is the window's to say, with the try's outcome).
     Notify(Card(index), QAccessible::NameChanged);
-    QAccessible::State selected;
-    selected.selected = true;
-    QAccessibleStateChangeEvent event(Card(index), selected);
-    QAccessible::updateAccessibility(&event);
+    if (face != kBackFace) {
+        emit Announce(FaceName(face));
+    }
 }
 
 void CardTable::Press(int index)
@@ -250,6 +267,11 @@ void CardTable::keyPressEvent(QKeyEvent* event)
         return;
     }
     ShowFocusMark(true);
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && *target == focus_ && !event->isAutoRepeat()) {
+        //: Said when a key would move the focus off the table.
+        emit Announce(tr("Edge"));
+    }
     MoveFocus(*target);
 }
 
@@ -303,7 +325,7 @@ void CardTable::ShowFocusMark(bool shown)
     }
 }
 
-void CardTable::MoveFocus(int index)
+void CardTable::MoveFocus(int index, Heard heard)
 {
     if (index == focus_) {
         return;
@@ -315,7 +337,12 @@ void CardTable::MoveFocus(int index)
     if (focus_ >= 0) {
         update(MarkRect(focus_));
     }
-    AnnounceFocus();
+    if (heard == Heard::Now) {
+        AnnounceFocus();
+    } else {
+        QMetaObject::invokeMethod(
+            this, [this] { AnnounceFocus(); }, Qt::QueuedConnection);
+    }
 }
 
 void CardTable::AnnounceFocus()

@@ -44,11 +44,19 @@ public:
     // What a screen reader says of a card: where it lies and what it shows,
     // "Row 2, card 5, face down" or "Row 2, card 5, queen of hearts".
     QString CardName(int index) const;
+    // The face the card shows, or the back's number.
+    std::int16_t ShownFace(int index) const { return shown_.at(static_cast<std::size_t>(index)); }
+    // "queen of hearts"; "queens", "jokers" for both cards of a pair.
+    static QString FaceName(std::int16_t face);
+    static QString PairName(std::int16_t face);
     // Turns the card as a click on it does.
     void Press(int index);
 
 signals:
     void CardClicked(int index);
+    // What a screen reader should say now that no focus move says: a face
+    // turned up, a key that met the edge.
+    void Announce(const QString& text);
 
 protected:
     bool event(QEvent* event) override;
@@ -60,7 +68,9 @@ protected:
 private:
     // A card turns by taking the deck's picture of the face.
     void TurnTo(int index, std::int16_t face);
-    void MoveFocus(int index);
+    // Heard::Later lets the window speak first, as after a pair.
+    enum class Heard { Now, Later };
+    void MoveFocus(int index, Heard heard = Heard::Now);
     void ShowFocusMark(bool shown);
     // Tells a screen reader which card has the focus.
     void AnnounceFocus();

@@ -12,18 +12,22 @@ void HighScoresOpener::ShowTable()
     Open(false, 0);
 }
 
-void HighScoresOpener::OfferEntry(std::int16_t tries)
+bool HighScoresOpener::OfferEntry(std::int16_t tries)
 {
+    if (scores_ == nullptr) {
+        return true;
+    }
     // A table that cannot be read now is waited for in the window, which
     // offers a place once it knows the stored table.
-    if (scores_ == nullptr || (!scores_->Qualifies(tries) && scores_->TableIsRead())) {
-        return;
+    if (!scores_->Qualifies(tries) && scores_->TableIsRead()) {
+        return false;
     }
     if (open_) {
         waitingEntry_ = tries;
-        return;
+        return true;
     }
     Open(true, tries);
+    return true;
 }
 
 void HighScoresOpener::Open(bool newScorePending, std::int16_t tries)

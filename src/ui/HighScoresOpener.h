@@ -21,8 +21,9 @@ public:
 
     void ShowTable();
     // Opens the entry if the game earns a place in the table, or if the
-    // table cannot be read now to tell.
-    void OfferEntry(std::int16_t tries);
+    // table cannot be read now to tell; false when the table has no place
+    // for it.
+    bool OfferEntry(std::int16_t tries);
 
 private:
     void Open(bool newScorePending, std::int16_t tries);

@@ -1,6 +1,7 @@
 #include "ui/frmBrightmooseConcentration.h"
 
 #include "art/Art.h"
+#include "common/Announcer.h"
 #include "common/MessageBoxes.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
@@ -61,12 +62,14 @@ frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, Q
     StatusBar1->setFixedHeight(kStatusBarHeight);
     StatusBar1->setFont(GameFont());
     statusPanels_ = std::make_unique<StatusPanels>(StatusBar1);
+    announcer_ = new Announcer(StatusBar1);
 
     table_ = new CardTable(kToolbarHeight, this);
     table_->setObjectName(QStringLiteral("Board"));
     setCentralWidget(table_);
     connect(table_, &CardTable::CardClicked, this,
             [this](int index) { game_.imgCard_Click(static_cast<std::int16_t>(index)); });
+    connect(table_, &CardTable::Announce, announcer_, &Announcer::Say);
 
     Timer1.setSingleShot(true);
     // A coarse timer may fire 5% late, and the look at two cards should not drag.
@@ -163,27 +166,48 @@ QPoint frmBrightmooseConcentration::CardPositionInClientArea(int index) const
 
 void frmBrightmooseConcentration::ShowTable(const CardsOnTable& onTable)
 {
+    turnedBack_ = 0;
+    pairFace_ = 0;
     table_->ShowTable(onTable);
 }
 
 void frmBrightmooseConcentration::ShowFace(int index, std::int16_t face)
 {
+    turnedBack_ = 0;
     table_->ShowFace(index, face);
 }
 
 void frmBrightmooseConcentration::ShowBack(int index)
 {
     table_->ShowBack(index);
+    if (++turnedBack_ == 2) {
+        turnedBack_ = 0;
+        announcer_->Say(tries_ == 1 ? tr("No pair. 1 try.") : tr("No pair. %1 tries.").arg(tries_));
+    }
 }
 
 void frmBrightmooseConcentration::RemovePair(int first, int second)
 {
+    // Said once the counters count it; the table then says where the focus went.
+    pairFace_ = table_->ShownFace(first);
     table_->RemovePair(first, second);
 }
 
 void frmBrightmooseConcentration::CountersChanged(std::int16_t tries, std::int16_t matchesMade)
 {
+    tries_ = tries;
     statusPanels_->ShowCounters(tries, matchesMade);
+    if (const std::int16_t face = std::exchange(pairFace_, 0); face != 0) {
+        const QString pair = CardTable::PairName(face);
+        if (matchesMade == kPairCount) {
+            //: The last pair of a game: %1 its rank ("kings"), %2 the tries the game took.
+            announcer_->Say(tr("Last pair: %1. %2 tries.").arg(pair).arg(tries));
+        } else {
+            //: %1 the pair's rank ("queens"), %2 the pairs made, %3 the pairs left.
+            announcer_->Say(
+                tr("Pair found: %1. %2 made, %3 left.").arg(pair).arg(matchesMade).arg(kPairCount - matchesMade));
+        }
+    }
 }
 
 void frmBrightmooseConcentration::SaveAvailabilityChanged(bool available)
@@ -203,12 +227,17 @@ void frmBrightmooseConcentration::StopTurnTimer()
 
 void frmBrightmooseConcentration::GameOver()
 {
-    ShowMessage(this, tr("Game Over!"));
+    // Over the high-score window when that is open, so that the keyboard
+    // reaches the message the player must answer.
+    QWidget* modal = QApplication::activeModalWidget();
+    ShowMessage(modal != nullptr && modal->parentWidget() == this ? modal : this, tr("Game Over!"));
 }
 
 void frmBrightmooseConcentration::OfferHighScore(std::int16_t tries)
 {
-    highScoresOpener_.OfferEntry(tries);
+    if (!highScoresOpener_.OfferEntry(tries)) {
+        announcer_->Say(tr("%1 tries: not among the ten best.").arg(tries));
+    }
 }
 
 void frmBrightmooseConcentration::mnuNewGame_Click()

@@ -17,6 +17,7 @@ class QToolBar;
 
 namespace bmd::ui {
 
+class Announcer;
 class CardTable;
 
 // The game table: the 6 x 9 cards, the toolbar, the status bar with the
@@ -88,6 +89,14 @@ private:
     void BuildCommands();
     void BuildToolbar();
 
+    // Says what the table shows but a screen reader would not hear: faces,
+    // the outcome of each try, the end of a game.
+    Announcer* announcer_ = nullptr;
+    std::int16_t tries_ = 0;
+    // Cards turned back since the last face up: two end a try without a pair.
+    int turnedBack_ = 0;
+    // The face of a pair that left the table, until the counters count it.
+    std::int16_t pairFace_ = 0;
     ClockSeededRandom clockRandom_;
     Game game_;
     QTimer Timer1;

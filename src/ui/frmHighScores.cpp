@@ -1,5 +1,6 @@
 #include "ui/frmHighScores.h"
 
+#include "common/Announcer.h"
 #include "common/MessageBoxes.h"
 #include "common/WindowStyle.h"
 #include "shell/HelpFiles.h"
@@ -16,10 +17,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 namespace bmd::ui {
@@ -55,6 +58,20 @@ public:
     using QTableWidget::QTableWidget;
 
 protected:
+    // A screen reader hears the grid and then the place it is at, as when
+    // moving in it.
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QTableWidget::focusInEvent(event);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus()) {
+                    currentChanged(currentIndex(), currentIndex());
+                }
+            },
+            Qt::QueuedConnection);
+    }
     void paintEvent(QPaintEvent* event) override
     {
         QTableWidget::paintEvent(event);
@@ -167,6 +184,8 @@ void frmHighScores::BuildControls(QWidget* client)
     fgHighScores->verticalHeader()->setMinimumSectionSize(1);
     fgHighScores->verticalHeader()->setDefaultSectionSize(Px(kRowHeightTwips));
     fgHighScores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the name box and the buttons; the arrows move in it.
+    fgHighScores->setTabKeyNavigation(false);
     fgHighScores->setSelectionMode(QAbstractItemView::SingleSelection);
     fgHighScores->setWordWrap(false);
     fgHighScores->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #C0C0C0; }"));
@@ -207,6 +226,9 @@ void frmHighScores::BuildControls(QWidget* client)
     setTabOrder(btnClear, btnSave);
     setTabOrder(btnSave, btnOK);
     setTabOrder(btnOK, fgHighScores);
+    // In the menu bar, where a screen reader's look for the context of a
+    // notification stops: it would say the window's title before each.
+    announcer_ = new Announcer(layout()->menuBar());
 }
 
 void frmHighScores::Form_Load()
@@ -248,6 +270,7 @@ void frmHighScores::ShowStoredTable()
         readAgain_->start();
         return;
     }
+    const bool waited = readAgain_->isActive();
     readAgain_->stop();
     lblWaiting->hide();
     // A score that finds no place opens the table as it is, in view mode:
@@ -273,6 +296,32 @@ void frmHighScores::ShowStoredTable()
         btnOK->setFocus();
     }
     ShowTable(placed.table);
+    // The grid starts at the first place (the new one in entry mode), not at
+    // its header, without marking a row.
+    fgHighScores->selectionModel()->setCurrentIndex(fgHighScores->model()->index(std::max<int>(NewPosition, 1), 0),
+                                                    QItemSelectionModel::NoUpdate);
+    if (waited && NewScorePending) {
+        SayWhereTheScoreStands();
+    }
+}
+
+bool frmHighScores::WaitingForTable() const
+{
+    return readAgain_->isActive();
+}
+
+void frmHighScores::SayWhereTheScoreStands()
+{
+    if (NewPosition != 0) {
+        //: %1 the tries the game took, %2 its place (1 to 10).
+        announcer_->Say(
+            tr("%1 tries: place %2 of the ten best. Type your name and press Enter.").arg(tries_).arg(NewPosition));
+    } else if (WaitingForTable()) {
+        announcer_->Say(lblWaiting->text());
+    } else if (NewScorePending) {
+        //: Said when the table, read at last, has no place for the game's %1 tries.
+        announcer_->Say(tr("%1 tries: not among the ten best.").arg(tries_));
+    }
 }
 
 void frmHighScores::ShowTable(const HighScoreTable& table)
@@ -300,7 +349,7 @@ void frmHighScores::btnSave_Click()
     }
     // Shown as typed for the rest of the run; the store keeps it without
     // surrounding spaces.
-    scores_.SaveNewScore(tries_, txtPlayer->text(), this);
+    const std::int16_t position = scores_.SaveNewScore(tries_, txtPlayer->text(), this);
     NewPosition = 0;
     ShowTable(scores_.Table());
 
@@ -310,6 +359,8 @@ void frmHighScores::btnSave_Click()
     txtPlayer->clear();
     txtPlayer->setReadOnly(true);
     btnSave->setDefault(false);
+    //: %1 the place (1 to 10) the name was saved at.
+    announcer_->Say(tr("Name saved: place %1.").arg(position));
     btnOK->setFocus();
     btnOK->setDefault(true);
 }
@@ -337,11 +388,37 @@ void frmHighScores::mnuExit_Click()
     close();
 }
 
+void frmHighScores::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The end of the game, said once the window is there (a screen reader
+    // may take the name box for known before the window comes up, and then
+    // say nothing of it).
+    if (NewScorePending && !event->spontaneous()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (NewPosition != 0 || WaitingForTable()) {
+                    SayWhereTheScoreStands();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+}
+
 void frmHighScores::keyPressEvent(QKeyEvent* event)
 {
-    // The window has no cancel button: Esc must not throw away a new entry.
+    // Escape closes the table, but never throws a new entry away: it says
+    // why the window stays.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        if (NewPosition != 0) {
+            announcer_->Say(tr("Your score is not saved yet: type your name and press Enter."));
+        } else if (NewScorePending && WaitingForTable()) {
+            SayWhereTheScoreStands();
+        } else {
+            reject();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace bmd::ui {
 
+class Announcer;
 class ScoreKeeper;
 
 // The ten best games. Made anew for each opening and shown modally with
@@ -36,6 +37,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus();
@@ -49,6 +51,10 @@ private:
     // The table as stored, with the new score placed in entry mode; while
     // the store cannot be read, says so and tries again.
     void ShowStoredTable();
+    bool WaitingForTable() const;
+    // For a screen reader: the place a new score found, the wait for the
+    // table, or that the table, read at last, has no place for it.
+    void SayWhereTheScoreStands();
     void ShowTable(const HighScoreTable& table);
     // The Clear button and File > Clear go together.
     void SetClearEnabled(bool enabled);
@@ -67,6 +73,9 @@ private:
     QAction* mnuClear = nullptr;
     QLabel* lblWaiting = nullptr;
     QTimer* readAgain_ = nullptr;
+    // Says what a screen reader would not hear: a name saved, a score that
+    // Escape cannot leave behind.
+    Announcer* announcer_ = nullptr;
 };
 
 } // namespace bmd::ui

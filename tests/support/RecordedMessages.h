@@ -10,12 +10,14 @@
 // chosen answer to a Yes/No question) and keeps the texts shown.
 struct RecordedMessages {
     QStringList texts;
+    QList<QWidget*> parents;
     bmd::ui::MessageAnswer answer = bmd::ui::MessageAnswer::No;
 
     RecordedMessages()
     {
         bmd::ui::SetMessageHandlerForTesting([this](const bmd::ui::MessageRequest& request) {
             texts << request.text;
+            parents << request.parent;
             return request.buttons == bmd::ui::MessageButtons::YesNo ? answer : bmd::ui::MessageAnswer::Ok;
         });
     }

@@ -190,6 +190,7 @@ private slots:
                 seen << state;
             }
             if (seen.size() == 1) {
+                QTest::keyClick(dialog, Qt::Key_Escape); // must not drop the waiting score
                 other.Release();
             } else if (!waits) {
                 name->setText(QStringLiteral("Late"));

@@ -43,6 +43,12 @@ QAccessibleInterface* Access(QObject* object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
+// What the window said last through its announcer, as a screen reader hears it.
+QString Said(QWidget* window)
+{
+    return Access(window->findChild<QWidget*>(QStringLiteral("Announcer")))->text(QAccessible::Name);
+}
+
 QAccessibleInterface* Cell(CardTable* table, int card)
 {
     return Access(table)->tableInterface()->cellAt(card / kColumnCount, card % kColumnCount);
@@ -109,18 +115,19 @@ private slots:
         QVERIFY(!table->FocusMarkShown());
         QAccessibleInterface* ace = Cell(table, 13);
         QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, face down"));
-        QCOMPARE(ace->role(), QAccessible::Cell);
-        QVERIFY(!ace->state().selected);
+        QCOMPARE(ace->role(), QAccessible::ListItem); // no table cell: a row is never read whole
 
         Keys(table, "Down Right Right Right Right Space");
         QVERIFY(table->FocusMarkShown());
         QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, ace of diamonds"));
-        QVERIFY(ace->state().selected && ace->state().focused);
+        QVERIFY(ace->state().focused);
+        QCOMPARE(Said(&window), QStringLiteral("ace of diamonds"));
         Keys(table, "Down Down Down Left Return"); // the ace of hearts
         QCOMPARE(window.StatusPanel(2)->text(), QStringLiteral("1"));
         Keys(table, "Left Space Right"); // during the look: turns nothing
         QCOMPARE(Cell(table, 38)->text(QAccessible::Name), QStringLiteral("Row 5, card 3, face down"));
         QTRY_COMPARE_WITH_TIMEOUT(access->childCount(), 52, 5000);
+        QCOMPARE(Said(&window), QStringLiteral("Pair found: aces. 1 made, 26 left."));
         QVERIFY(Cell(table, 13) == nullptr);
         QCOMPARE(table->FocusedCard(), 40); // the nearest of the two beside the ace
         for (const auto& [panel, name] :
@@ -163,14 +170,38 @@ private slots:
         QCOMPARE(Access(scores.findChild<QLineEdit*>())->text(QAccessible::Name), QStringLiteral("Name"));
     }
 
+    // A game that ends while the high scores are viewed: "Game Over!" comes
+    // over them, the window that has the keyboard.
+    void gameOverOverViewedScores()
+    {
+        ScoredTable game(dir_.filePath(QStringLiteral("over.sqlite")));
+        bool overScores = false;
+        WhileModal<frmHighScores> view([&](frmHighScores* window) {
+            game.window.GameOver();
+            overScores = messages_->parents.value(0) == window;
+            window->reject();
+        });
+        game.window.mnuHighScores_Click();
+        QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
+        QVERIFY(overScores);
+    }
+
     // 27 pairs found and the name entered, with keys only.
     void wholeGameByKeys()
     {
         ScoredTable game(dir_.filePath(QStringLiteral("whole.sqlite")));
         QVERIFY(QTest::qWaitForWindowActive(&game.window));
-        WhileModal<frmHighScores> entry([](frmHighScores* window) {
+        // The end heard as the entry opens; Escape keeps the score and says why.
+        QStringList heard;
+        std::optional<WhileModal<frmHighScores>> entry;
+        entry.emplace([&heard](frmHighScores* window) {
+            QTRY_VERIFY(!Said(window).isEmpty());
+            heard << Said(window);
+            Keys(window->focusWidget(), "Escape");
+            heard << (window->isVisible() ? Said(window) : QStringLiteral("closed"));
             QTest::keyClicks(window->focusWidget(), QStringLiteral("Keys"));
             Keys(window->focusWidget(), "Return");
+            heard << Said(window);
             Keys(window->focusWidget(), "Return");
         });
         CardTable* table = game.window.Table();
@@ -182,9 +213,26 @@ private slots:
             game.window.GameLogic().Timer1_Timer(); // the end of the look, without waiting for it
         }
         QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
+        QCOMPARE(heard,
+                 QStringList({"27 tries: place 1 of the ten best. Type your name and press Enter.",
+                              "Your score is not saved yet: type your name and press Enter.", "Name saved: place 1."}));
+        QCOMPARE(Said(&game.window), QStringLiteral("Last pair: jokers. 27 tries."));
         QCOMPARE(game.scores.Table().At(1).Name, std::string("Keys"));
         QCOMPARE(table->FocusedCard(), -1);
         QCOMPARE(Access(table)->childCount(), 0);
+
+        // Viewed: Tab leaves the grid, and Escape closes the window.
+        entry.reset();
+        WhileModal<frmHighScores> view([&heard](frmHighScores* window) {
+            auto* grid = window->findChild<QTableWidget*>();
+            grid->setFocus();
+            Keys(grid, "Tab");
+            heard << window->focusWidget()->objectName();
+            Keys(window->focusWidget(), "Escape");
+            heard << (window->isVisible() ? QStringLiteral("open") : QStringLiteral("closed"));
+        });
+        game.window.mnuHighScores_Click();
+        QCOMPARE(heard.mid(3), QStringList({"btnClear", "closed"}));
     }
 };
 

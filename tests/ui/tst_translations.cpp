@@ -1,4 +1,5 @@
 #include "RecordedMessages.h"
+#include "ScoreTables.h"
 #include "common/Translations.h"
 #include "ui/CardTable.h"
 #include "ui/GameFiles.h"
@@ -6,6 +7,7 @@
 #include "ui/frmBrightmooseConcentration.h"
 #include "ui/frmHighScores.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QtTest>
 
@@ -71,6 +73,79 @@ private slots:
                                        : control->width() - 12;
                 QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
             }
+        }
+    }
+
+    // What a screen reader hears of a try and of the end of a game, in each
+    // language (the row's tag): each text holds its numbers, a miss and a
+    // pair are told apart, and every language says them in its own words.
+    void outcomesInLanguage_data()
+    {
+        QTest::addColumn<int>("unused");
+        for (const char* language : {"en", "de", "fr", "es"}) {
+            QTest::newRow(language) << 0;
+        }
+    }
+    void outcomesInLanguage()
+    {
+        const bool english = InstallTranslations(QString::fromLatin1(QTest::currentDataTag())) == "en";
+        RecordedMessages messages;
+        frmBrightmooseConcentration window;
+        const auto said = [](QWidget* speaker) {
+            return QAccessible::queryAccessibleInterface(speaker->findChild<QWidget*>(QStringLiteral("Announcer")))
+                ->text(QAccessible::Name);
+        };
+        bmd::GameWindow& game = window;
+        QStringList heard;
+        game.ShowFace(0, 12); // the queen of spades
+        heard << said(&window);
+        game.ShowFace(9, 1);
+        game.CountersChanged(4, 2);
+        game.ShowBack(0);
+        game.ShowBack(9);
+        heard << said(&window);
+        game.ShowFace(0, 12);
+        game.ShowFace(1, 38);
+        game.CountersChanged(5, 2);
+        game.RemovePair(0, 1);
+        game.CountersChanged(5, 3);
+        heard << said(&window);
+        game.ShowFace(2, 53);
+        game.ShowFace(3, 54);
+        game.CountersChanged(41, 26);
+        game.RemovePair(2, 3);
+        game.CountersChanged(41, 27);
+        heard << said(&window);
+        // A table of ten better games has no place for it.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("full.sqlite"));
+        tables::Store(*tables::OpenStore(file), tables::Make(QStringList(10, QStringLiteral("30"))));
+        ScoreKeeper full(QFile::encodeName(file).toStdString());
+        window.SetScoreKeeper(&full);
+        game.OfferHighScore(41);
+        heard << said(&window);
+        ScoreKeeper scores(std::filesystem::path{});
+        frmHighScores entry(&window, scores, true, 30);
+        entry.show();
+        QTRY_VERIFY(!said(&entry).isEmpty());
+        heard << said(&entry);
+
+        QCOMPARE(heard.removeDuplicates(), 0);
+        for (const auto& [text, numbers] : {std::pair{heard[1], QStringList{"4"}},
+                                            {heard[2], {"3", "24"}},
+                                            {heard[3], {"41"}},
+                                            {heard[4], {"41"}},
+                                            {heard[5], {"30", "1"}}}) {
+            for (const QString& number : numbers) {
+                QVERIFY2(text.contains(number), qPrintable(text));
+            }
+        }
+        static QStringList inEnglish;
+        if (english) {
+            inEnglish = heard;
+        }
+        for (int i = 0; !english && i < heard.size(); ++i) {
+            QVERIFY2(heard[i] != inEnglish.value(i), qPrintable(heard[i]));
         }
     }
 };
