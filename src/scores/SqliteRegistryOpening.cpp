@@ -1,7 +1,7 @@
 // Opening the store: a file made, damaged ones set aside, read-only and
 // busy ones told apart, and the SQLite connection with its statements.
 
-#include "scores/SqliteRegistryStore.h"
+#include "scores/SqliteHandles.h"
 #include "util/Log.h"
 
 #include <cerrno>
@@ -139,9 +139,20 @@ bool IsReadOnlyFileAlone(const std::filesystem::path& file)
 } // namespace
 
 SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path file, std::chrono::milliseconds busyTimeout)
-    : file_(std::move(file)), busyTimeout_(busyTimeout)
+    : file_(std::move(file)), busyTimeout_(busyTimeout), sql_(std::make_unique<Handles>())
 {
     Open();
+}
+
+bool SqliteRegistryStore::IsOpen() const
+{
+    return sql_->db != nullptr;
+}
+
+bool SqliteRegistryStore::MayOpenLater() const
+{
+    return IsOpen() ? readOnly_ && refusal_ == kRegistryDiskFull
+                    : openResult_ == kRegistryBusy || openResult_ == kRegistryDiskFull;
 }
 
 bool SqliteRegistryStore::Reopen()
@@ -149,7 +160,7 @@ bool SqliteRegistryStore::Reopen()
     if (MayOpenLater()) {
         Open();
     }
-    return db_ != nullptr;
+    return sql_->db != nullptr;
 }
 
 void SqliteRegistryStore::Open()
@@ -220,7 +231,7 @@ void SqliteRegistryStore::RemoveUnfinishedFile(bool withFile)
 
 RegistryResult SqliteRegistryStore::Result(int sqliteResult) const
 {
-    const int error = db_ ? sqlite3_system_errno(db_.get()) : 0;
+    const int error = sql_->db ? sqlite3_system_errno(sql_->db.get()) : 0;
     switch (sqliteResult & 0xFF) {
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
@@ -254,12 +265,12 @@ int SqliteRegistryStore::OpenConnection(OpenMode mode)
                                                      : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
         result = sqlite3_open_v2(file_.c_str(), &raw, flags, nullptr);
     }
-    db_.reset(raw);
+    sql_->db.reset(raw);
     if (result != SQLITE_OK) {
         failure_ = Result(result);
     } else {
-        sqlite3_extended_result_codes(db_.get(), 1);
-        sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
+        sqlite3_extended_result_codes(sql_->db.get(), 1);
+        sqlite3_busy_timeout(sql_->db.get(), static_cast<int>(busyTimeout_.count()));
     }
     return result;
 }
@@ -279,7 +290,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
     // or another program's database goes aside exactly as it was found. The
     // first read waits at most one busy timeout for another program.
     std::string text;
-    int result = QueryText(db_.get(), "PRAGMA quick_check(1)", text);
+    int result = QueryText(sql_->db.get(), "PRAGMA quick_check(1)", text);
     if (IsDamage(result) || (result == SQLITE_OK && text != "ok")) {
         return mode == OpenMode::ReadWrite ? OpenOutcome::Damaged : OpenOutcome::Unavailable;
     }
@@ -311,7 +322,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
         }
     }
     // SQLite opens a file it may not write read only, whatever was asked.
-    if (mode != OpenMode::ReadWrite || sqlite3_db_readonly(db_.get(), "main") == 1) {
+    if (mode != OpenMode::ReadWrite || sqlite3_db_readonly(sql_->db.get(), "main") == 1) {
         readOnly_ = ourTables == 2;
         failure_ = readOnly_ ? failure_ : kRegistryAccessDenied;
         return readOnly_ ? OpenOutcome::Ready : OpenOutcome::Unavailable;
@@ -323,7 +334,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
     // others, so two copies making the store together may meet here: try
     // again for as long as a busy store is waited for.
     const auto deadline = std::chrono::steady_clock::now() + busyTimeout_;
-    while (IsBusy(result = QueryText(db_.get(), "PRAGMA journal_mode=WAL", text))
+    while (IsBusy(result = QueryText(sql_->db.get(), "PRAGMA journal_mode=WAL", text))
            && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -331,16 +342,16 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
         failure_ = Result(result);
         return IsBusy(result) ? OpenOutcome::Busy : OpenOutcome::Unavailable;
     }
-    sqlite::Execute(db_.get(), "PRAGMA synchronous=NORMAL");
+    sqlite::Execute(sql_->db.get(), "PRAGMA synchronous=NORMAL");
 
     if (ourTables == 0) {
         // Both tables at once, so that a second copy starting now never sees half a store.
-        result = sqlite::Execute(db_.get(), "BEGIN IMMEDIATE");
+        result = sqlite::Execute(sql_->db.get(), "BEGIN IMMEDIATE");
         if (result == SQLITE_OK) {
-            result = sqlite::Execute(db_.get(), kCreateSchema);
-            result = result == SQLITE_OK ? sqlite::Execute(db_.get(), "COMMIT") : result;
+            result = sqlite::Execute(sql_->db.get(), kCreateSchema);
+            result = result == SQLITE_OK ? sqlite::Execute(sql_->db.get(), "COMMIT") : result;
             if (result != SQLITE_OK) {
-                sqlite::Execute(db_.get(), "ROLLBACK");
+                sqlite::Execute(sql_->db.get(), "ROLLBACK");
             }
         }
         if (IsBusy(result)) {
@@ -356,7 +367,7 @@ SqliteRegistryStore::OpenOutcome SqliteRegistryStore::TryOpen(OpenMode mode)
 
 int SqliteRegistryStore::CountTables(int& ours, int& others)
 {
-    sqlite::Statement tables(db_.get(),
+    sqlite::Statement tables(sql_->db.get(),
                              "SELECT lower(name) FROM sqlite_master WHERE type = 'table'"
                              " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
     if (!tables) {
@@ -372,24 +383,25 @@ int SqliteRegistryStore::CountTables(int& ours, int& others)
 
 int SqliteRegistryStore::PrepareStatements()
 {
-    selectKey_ = sqlite::Statement(db_.get(),
-                                   "SELECT 1 FROM registry_keys WHERE root = ?1 AND path = ?2"
-                                   " UNION ALL SELECT 1 FROM registry_values WHERE root = ?1 AND path = ?2"
-                                   " LIMIT 1");
-    insertKey_ = sqlite::Statement(db_.get(), "INSERT OR IGNORE INTO registry_keys (root, path) VALUES (?1, ?2)");
-    selectValueInfo_ = sqlite::Statement(db_.get(),
-                                         "SELECT type, length(CAST(data AS BLOB)) FROM registry_values"
-                                         " WHERE root = ?1 AND path = ?2 AND name = ?3");
-    selectValueData_ = sqlite::Statement(db_.get(),
-                                         "SELECT CAST(data AS BLOB) FROM registry_values"
-                                         " WHERE root = ?1 AND path = ?2 AND name = ?3");
-    upsertValue_ = sqlite::Statement(db_.get(),
-                                     "INSERT INTO registry_values (root, path, name, type, data)"
-                                     " VALUES (?1, ?2, ?3, ?4, ?5)"
-                                     " ON CONFLICT (root, path, name)"
-                                     " DO UPDATE SET type = excluded.type, data = excluded.data");
+    sql_->selectKey = sqlite::Statement(sql_->db.get(),
+                                        "SELECT 1 FROM registry_keys WHERE root = ?1 AND path = ?2"
+                                        " UNION ALL SELECT 1 FROM registry_values WHERE root = ?1 AND path = ?2"
+                                        " LIMIT 1");
+    sql_->insertKey = sqlite::Statement(sql_->db.get(),
+                                        "INSERT OR IGNORE INTO registry_keys (root, path) VALUES (?1, ?2)");
+    sql_->selectValueInfo = sqlite::Statement(sql_->db.get(),
+                                              "SELECT type, length(CAST(data AS BLOB)) FROM registry_values"
+                                              " WHERE root = ?1 AND path = ?2 AND name = ?3");
+    sql_->selectValueData = sqlite::Statement(sql_->db.get(),
+                                              "SELECT CAST(data AS BLOB) FROM registry_values"
+                                              " WHERE root = ?1 AND path = ?2 AND name = ?3");
+    sql_->upsertValue = sqlite::Statement(sql_->db.get(),
+                                          "INSERT INTO registry_values (root, path, name, type, data)"
+                                          " VALUES (?1, ?2, ?3, ?4, ?5)"
+                                          " ON CONFLICT (root, path, name)"
+                                          " DO UPDATE SET type = excluded.type, data = excluded.data");
     for (const sqlite::Statement* statement :
-         {&selectKey_, &insertKey_, &selectValueInfo_, &selectValueData_, &upsertValue_}) {
+         {&sql_->selectKey, &sql_->insertKey, &sql_->selectValueInfo, &sql_->selectValueData, &sql_->upsertValue}) {
         if (!*statement) {
             return statement->PrepareResult();
         }
@@ -423,12 +435,12 @@ std::optional<std::filesystem::path> SqliteRegistryStore::SetDamagedFileAside()
 
 void SqliteRegistryStore::Close()
 {
-    selectKey_ = {};
-    insertKey_ = {};
-    selectValueInfo_ = {};
-    selectValueData_ = {};
-    upsertValue_ = {};
-    db_.reset();
+    sql_->selectKey = {};
+    sql_->insertKey = {};
+    sql_->selectValueInfo = {};
+    sql_->selectValueData = {};
+    sql_->upsertValue = {};
+    sql_->db.reset();
     openKeys_.clear();
     reading_ = false;
 }

@@ -1,6 +1,6 @@
 // The registry operations on an open store: keys, values and batches.
 
-#include "scores/SqliteRegistryStore.h"
+#include "scores/SqliteHandles.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,10 +51,10 @@ bool SqliteRegistryStore::KeyExists(std::uint32_t root, const std::string& path,
     if (path.empty()) {
         return true; // the root key itself
     }
-    sqlite::StatementScope scope(selectKey_);
-    selectKey_.BindInt(1, root);
-    selectKey_.BindText(2, path);
-    const int step = selectKey_.Step();
+    sqlite::StatementScope scope(sql_->selectKey);
+    sql_->selectKey.BindInt(1, root);
+    sql_->selectKey.BindText(2, path);
+    const int step = sql_->selectKey.Step();
     if (step == SQLITE_ROW) {
         return true;
     }
@@ -92,7 +92,7 @@ RegistryResult SqliteRegistryStore::NoteWriteResult(int sqliteResult)
 
 RegistryResult SqliteRegistryStore::WriteRefusal() const
 {
-    if (!db_) {
+    if (!sql_->db) {
         return openResult_;
     }
     if (readOnly_) {
@@ -104,7 +104,7 @@ RegistryResult SqliteRegistryStore::WriteRefusal() const
 RegistryResult SqliteRegistryStore::OpenKey(std::uint32_t root, const std::string& path, RegistryKey& key)
 {
     key = 0;
-    if (!db_) {
+    if (!sql_->db) {
         return openResult_;
     }
     std::string normal = NormalisedPath(path);
@@ -119,7 +119,7 @@ RegistryResult SqliteRegistryStore::OpenKey(std::uint32_t root, const std::strin
 RegistryResult SqliteRegistryStore::CreateKey(std::uint32_t root, const std::string& path, RegistryKey& key)
 {
     key = 0;
-    if (!db_) {
+    if (!sql_->db) {
         return openResult_;
     }
     const auto segments = PathSegments(path);
@@ -133,10 +133,10 @@ RegistryResult SqliteRegistryStore::CreateKey(std::uint32_t root, const std::str
             return refused;
         }
         for (std::size_t count = 1; count <= segments.size(); ++count) {
-            sqlite::StatementScope scope(insertKey_);
-            insertKey_.BindInt(1, root);
-            insertKey_.BindText(2, JoinSegments(segments, count));
-            result = NoteWriteResult(insertKey_.Step());
+            sqlite::StatementScope scope(sql_->insertKey);
+            sql_->insertKey.BindInt(1, root);
+            sql_->insertKey.BindText(2, JoinSegments(segments, count));
+            result = NoteWriteResult(sql_->insertKey.Step());
             if (result != kRegistrySuccess) {
                 return result;
             }
@@ -150,19 +150,19 @@ RegistryResult SqliteRegistryStore::QueryValueInfo(RegistryKey key, const std::s
                                                    std::uint32_t& size)
 {
     const OpenedKey* opened = FindKey(key);
-    if (opened == nullptr || !db_) {
+    if (opened == nullptr || !sql_->db) {
         return kRegistryInvalidHandle;
     }
-    sqlite::StatementScope scope(selectValueInfo_);
-    selectValueInfo_.BindInt(1, opened->root);
-    selectValueInfo_.BindText(2, opened->path);
-    selectValueInfo_.BindText(3, name);
-    const int step = selectValueInfo_.Step();
+    sqlite::StatementScope scope(sql_->selectValueInfo);
+    sql_->selectValueInfo.BindInt(1, opened->root);
+    sql_->selectValueInfo.BindText(2, opened->path);
+    sql_->selectValueInfo.BindText(3, name);
+    const int step = sql_->selectValueInfo.Step();
     if (step != SQLITE_ROW) {
         return step == SQLITE_DONE ? kRegistryNotFound : Result(step);
     }
-    type = static_cast<std::uint32_t>(selectValueInfo_.ColumnInt(0));
-    size = static_cast<std::uint32_t>(selectValueInfo_.ColumnInt(1));
+    type = static_cast<std::uint32_t>(sql_->selectValueInfo.ColumnInt(0));
+    size = static_cast<std::uint32_t>(sql_->selectValueInfo.ColumnInt(1));
     return kRegistrySuccess;
 }
 
@@ -170,19 +170,19 @@ RegistryResult SqliteRegistryStore::QueryValueData(RegistryKey key, const std::s
                                                    std::uint32_t& size)
 {
     const OpenedKey* opened = FindKey(key);
-    if (opened == nullptr || !db_) {
+    if (opened == nullptr || !sql_->db) {
         return kRegistryInvalidHandle;
     }
-    sqlite::StatementScope scope(selectValueData_);
-    selectValueData_.BindInt(1, opened->root);
-    selectValueData_.BindText(2, opened->path);
-    selectValueData_.BindText(3, name);
-    const int step = selectValueData_.Step();
+    sqlite::StatementScope scope(sql_->selectValueData);
+    sql_->selectValueData.BindInt(1, opened->root);
+    sql_->selectValueData.BindText(2, opened->path);
+    sql_->selectValueData.BindText(3, name);
+    const int step = sql_->selectValueData.Step();
     if (step != SQLITE_ROW) {
         return step == SQLITE_DONE ? kRegistryNotFound : Result(step);
     }
-    const void* data = selectValueData_.ColumnBlob(0); // before ColumnBytes, as SQLite asks
-    const std::size_t bytes = selectValueData_.ColumnBytes(0);
+    const void* data = sql_->selectValueData.ColumnBlob(0); // before ColumnBytes, as SQLite asks
+    const std::size_t bytes = sql_->selectValueData.ColumnBytes(0);
     if (bytes > size) {
         size = static_cast<std::uint32_t>(bytes);
         return kRegistryMoreData;
@@ -198,19 +198,19 @@ RegistryResult SqliteRegistryStore::SetValue(RegistryKey key, const std::string&
                                              const void* data, std::uint32_t size)
 {
     const OpenedKey* opened = FindKey(key);
-    if (opened == nullptr || !db_) {
+    if (opened == nullptr || !sql_->db) {
         return kRegistryInvalidHandle;
     }
     if (const RegistryResult refused = WriteRefusal(); refused != kRegistrySuccess) {
         return refused;
     }
-    sqlite::StatementScope scope(upsertValue_);
-    upsertValue_.BindInt(1, opened->root);
-    upsertValue_.BindText(2, opened->path);
-    upsertValue_.BindText(3, name);
-    upsertValue_.BindInt(4, type);
-    upsertValue_.BindBlob(5, data, size);
-    return NoteWriteResult(upsertValue_.Step());
+    sqlite::StatementScope scope(sql_->upsertValue);
+    sql_->upsertValue.BindInt(1, opened->root);
+    sql_->upsertValue.BindText(2, opened->path);
+    sql_->upsertValue.BindText(3, name);
+    sql_->upsertValue.BindInt(4, type);
+    sql_->upsertValue.BindBlob(5, data, size);
+    return NoteWriteResult(sql_->upsertValue.Step());
 }
 
 RegistryResult SqliteRegistryStore::CloseKey(RegistryKey key)
@@ -230,7 +230,7 @@ RegistryResult SqliteRegistryStore::BeginBatch()
     }
     // IMMEDIATE takes the write lock now (waiting up to the busy timeout), so
     // the reads inside the batch cannot go stale before its writes.
-    const int result = sqlite::Execute(db_.get(), "BEGIN IMMEDIATE");
+    const int result = sqlite::Execute(sql_->db.get(), "BEGIN IMMEDIATE");
     batchInTransaction_ = result == SQLITE_OK;
     batchFailure_ = Result(result);
     return batchFailure_;
@@ -245,12 +245,12 @@ RegistryResult SqliteRegistryStore::EndBatch()
         return batchFailure_;
     }
     RegistryResult result = batchFailure_;
-    if (batchInTransaction_ && db_) {
+    if (batchInTransaction_ && sql_->db) {
         if (result == kRegistrySuccess) {
-            result = Result(sqlite::Execute(db_.get(), "COMMIT"));
+            result = Result(sqlite::Execute(sql_->db.get(), "COMMIT"));
         }
         if (result != kRegistrySuccess) {
-            sqlite::Execute(db_.get(), "ROLLBACK");
+            sqlite::Execute(sql_->db.get(), "ROLLBACK");
         }
     }
     batchInTransaction_ = false;
@@ -262,13 +262,13 @@ void SqliteRegistryStore::BeginReading()
 {
     // A deferred transaction takes its snapshot at the first read; inside a
     // batch the batch's own transaction holds already.
-    reading_ = db_ && batchDepth_ == 0 && !reading_ && sqlite::Execute(db_.get(), "BEGIN") == SQLITE_OK;
+    reading_ = sql_->db && batchDepth_ == 0 && !reading_ && sqlite::Execute(sql_->db.get(), "BEGIN") == SQLITE_OK;
 }
 
 void SqliteRegistryStore::EndReading()
 {
-    if (reading_ && db_) {
-        sqlite::Execute(db_.get(), "COMMIT");
+    if (reading_ && sql_->db) {
+        sqlite::Execute(sql_->db.get(), "COMMIT");
     }
     reading_ = false;
 }
