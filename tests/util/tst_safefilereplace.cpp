@@ -123,7 +123,10 @@ private slots:
         // The temporary file goes beside the target, wherever the working folder is.
         const QString working = QDir::currentPath();
         QVERIFY(QDir::setCurrent("/proc"));
+        const auto descriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto openBefore = descriptors();
         const ReplaceResult result = Replace(folder + "/" + name);
+        QCOMPARE(descriptors(), openBefore); // none left open, whatever happened
         QVERIFY(QDir::setCurrent(working));
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, previousHandler);
