@@ -66,10 +66,6 @@ public:
     }
     void OfferHighScore(std::int16_t finalTries) override { endOfGame << QStringLiteral("offer %1").arg(finalTries); }
 
-    int FaceUpCount() const
-    {
-        return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone && s != bmd::kBackFace; }));
-    }
     int OnTableCount() const
     {
         return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone; }));
