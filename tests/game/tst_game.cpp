@@ -190,6 +190,7 @@ private slots:
         QVERIFY(!dealt.game.CanSave());
         dealt.game.NewGame();
         QVERIFY(window.OnTableCount() == 54 && window.saveAvailable);
+        QCOMPARE(dealt.ordered.reseeds, 2); // each deal reseeds, or every run deals the same
     }
 
     // Neither count wraps round: tries stay at the largest, and clicks past

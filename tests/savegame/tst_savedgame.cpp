@@ -239,7 +239,10 @@ private slots:
         QTemporaryDir dir;
         QCOMPARE(QProcess::execute("/bin/sh", {"-ec", "cd \"$0\"; " + setup, dir.path()}), 0);
         const std::filesystem::path name = Path(dir.filePath("game.bcx"));
+        const auto descriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto openBefore = descriptors();
         const SavedGameStatus status = save ? WriteSavedGameFile(name, MidGame()) : ReadSavedGameFile(name).status;
+        QCOMPARE(descriptors(), openBefore); // none left open
         QTEST(status.error, "error");
         QTEST(QString::fromStdString(status.reason), "reason");
         if (status.Ok()) {
