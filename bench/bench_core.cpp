@@ -53,25 +53,10 @@ void BM_NewGame(benchmark::State& state)
     Game game(window, random);
     for (auto _ : state) {
         game.NewGame();
-        benchmark::DoNotOptimize(game.State().CardFace.data());
+        benchmark::DoNotOptimize(game.OnTable().data());
     }
 }
 BENCHMARK(BM_NewGame);
-
-void BM_AdjustCards(benchmark::State& state)
-{
-    NullWindow window;
-    ClockSeededRandom random;
-    Game game(window, random);
-    game.NewGame();
-    game.imgCard_Click(0);
-    game.imgCard_Click(1);
-    for (auto _ : state) {
-        game.AdjustCards();
-        benchmark::DoNotOptimize(game.State().FirstMatchValue);
-    }
-}
-BENCHMARK(BM_AdjustCards);
 
 // A deal and a perfect game to the 27th pair.
 void BM_WholeGame(benchmark::State& state)
@@ -81,17 +66,18 @@ void BM_WholeGame(benchmark::State& state)
     Game game(window, random);
     for (auto _ : state) {
         game.NewGame();
-        std::array<std::int16_t, kCardCount + 1> positionOf{};
+        std::array<int, kCardCount + 1> positionOf{};
+        const auto faces = game.RecordToSave().CardFace;
         for (int i = 0; i < kCardCount; ++i) {
-            positionOf[game.State().CardFace[i]] = static_cast<std::int16_t>(i);
+            positionOf[faces[i]] = i;
         }
         for (std::int16_t face = 1; face <= 27; ++face) {
             const std::int16_t first = face <= 26 ? face : std::int16_t(53);
-            game.imgCard_Click(positionOf[first]);
-            game.imgCard_Click(positionOf[PartnerFace(first)]);
-            game.Timer1_Timer();
+            game.TurnCard(positionOf[first]);
+            game.TurnCard(positionOf[PartnerFace(first)]);
+            game.EndTurn();
         }
-        benchmark::DoNotOptimize(game.State().MatchesMade);
+        benchmark::DoNotOptimize(game.CanSave());
     }
 }
 BENCHMARK(BM_WholeGame);
@@ -102,7 +88,7 @@ SavedGame SampleRecord()
     ClockSeededRandom random;
     Game game(window, random);
     game.NewGame();
-    return game.ToSavedGame();
+    return game.RecordToSave();
 }
 
 void BM_EncodeSavedGame(benchmark::State& state)

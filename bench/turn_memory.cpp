@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     window.show();
     QCoreApplication::processEvents();
     bmd::Game& game = window.GameLogic();
-    const auto& faces = game.State().CardFace;
+    const auto faces = game.RecordToSave().CardFace;
     // Card 0 and the first card that is not its partner: never a pair.
     int other = 1;
     while (bmd::PairKey(faces[other]) == bmd::PairKey(faces[0])) {
@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
         QTest::mouseClick(window.Table()->Card(0), Qt::LeftButton);
         QTest::mouseClick(window.Table()->Card(other), Qt::LeftButton);
         QCoreApplication::processEvents();
-        game.Timer1_Timer(); // the turn's pause, without waiting for it
+        window.Timer1_Timer(); // the turn's pause, without waiting for it
         QCoreApplication::processEvents();
         if (turn == 20 || turn % 100 == 0 || turn == turns) {
             std::printf("%5d  %ld\n", turn, ResidentKiB());

@@ -30,26 +30,22 @@ void Game::NewGame()
     window_.StopTurnTimer();
     turnPending_ = false;
 
-    for (state_.CardIndex = 1; state_.CardIndex <= kCardCount; ++state_.CardIndex) {
-        state_.FaceDealt[state_.CardIndex] = 0;
-    }
+    std::array<bool, kCardCount + 1> faceDealt{}; // by face 1-54; entry 0 unused
     random_.Reseed();
-    for (state_.CardIndex = 0; state_.CardIndex < kCardCount; ++state_.CardIndex) {
+    for (std::size_t cardIndex = 0; cardIndex < kCardCount; ++cardIndex) {
+        std::int16_t drawnFace = 0;
         do {
-            state_.DrawnFace = DrawFace(random_.Next());
-        } while (state_.FaceDealt[state_.DrawnFace] != 0);
-        state_.CardFace[state_.CardIndex] = state_.DrawnFace;
-        state_.FaceDealt[state_.DrawnFace] = 1;
+            drawnFace = DrawFace(random_.Next());
+        } while (faceDealt[static_cast<std::size_t>(drawnFace)]);
+        state_.CardFace[cardIndex] = drawnFace;
+        faceDealt[static_cast<std::size_t>(drawnFace)] = true;
     }
     onTable_.fill(true);
     window_.ShowTable(onTable_);
 
     state_.Tries = 0;
     state_.MatchesMade = 0;
-    state_.ClickCount = 0;
-    state_.FirstCardUp = 0;
-    state_.FirstPick = 0;
-    state_.SecondPick = 0;
+    StartTurns();
     ShowCounters();
     SetCanSave(true);
 }
@@ -60,39 +56,40 @@ void Game::AdjustCards()
     state_.SecondMatchValue = PairKey(state_.CardFace.at(static_cast<std::size_t>(state_.SecondPick)));
 }
 
-void Game::imgCard_Click(std::int16_t Index)
+void Game::TurnCard(int index)
 {
     // Found cards are gone and get no clicks; the check also keeps a stray
     // index from reaching the arrays.
-    if (Index < 0 || Index >= kCardCount || !onTable_[static_cast<std::size_t>(Index)]) {
+    if (index < 0 || index >= kCardCount || !onTable_[static_cast<std::size_t>(index)]) {
         return;
     }
+    const auto place = static_cast<std::int16_t>(index);
     state_.ClickCount = CountUp(state_.ClickCount);
     if (state_.ClickCount > 2) {
         return;
     }
-    if (state_.FirstCardUp == 1) {
-        if (Index == state_.FirstPick) {
+    if (state_.FirstCardUp) {
+        if (place == state_.FirstPick) {
             --state_.ClickCount;
             return;
         }
         window_.StartTurnTimer();
         turnPending_ = true;
-        state_.FirstCardUp = 0;
-        state_.SecondPick = Index;
-        window_.ShowFace(Index, state_.CardFace[static_cast<std::size_t>(Index)]);
+        state_.FirstCardUp = false;
+        state_.SecondPick = place;
+        window_.ShowFace(index, state_.CardFace[static_cast<std::size_t>(index)]);
         state_.Tries = CountUp(state_.Tries);
         ShowCounters();
         SetCanSave(true);
     } else {
-        state_.FirstCardUp = 1;
-        state_.FirstPick = Index;
-        window_.ShowFace(Index, state_.CardFace[static_cast<std::size_t>(Index)]);
+        state_.FirstCardUp = true;
+        state_.FirstPick = place;
+        window_.ShowFace(index, state_.CardFace[static_cast<std::size_t>(index)]);
         SetCanSave(false);
     }
 }
 
-void Game::Timer1_Timer()
+void Game::EndTurn()
 {
     if (!turnPending_) {
         return;
@@ -125,7 +122,7 @@ void Game::Timer1_Timer()
     state_.ClickCount = 0;
 }
 
-SavedGame Game::ToSavedGame() const
+SavedGame Game::RecordToSave() const
 {
     SavedGame record;
     for (std::size_t k = 0; k < kCardCount; ++k) {
@@ -137,11 +134,10 @@ SavedGame Game::ToSavedGame() const
     return record;
 }
 
-void Game::RestoreSavedGame(const SavedGame& record)
+void Game::Restore(const SavedGame& record)
 {
     assert(ValidateSavedGame(record).Ok());
-    for (state_.CardIndex = 0; state_.CardIndex < kCardCount; ++state_.CardIndex) {
-        const auto k = static_cast<std::size_t>(state_.CardIndex);
+    for (std::size_t k = 0; k < kCardCount; ++k) {
         state_.CardFace[k] = record.CardFace[k];
         onTable_[k] = record.OnBoard[k] != kCardFound;
     }
@@ -150,12 +146,18 @@ void Game::RestoreSavedGame(const SavedGame& record)
     state_.MatchesMade = record.MatchesMade;
     ShowCounters();
     SetCanSave(true);
-    state_.ClickCount = 0;
-    state_.FirstCardUp = 0;
-    state_.FirstPick = 0;
-    state_.SecondPick = 0;
+    StartTurns();
     window_.StopTurnTimer();
     turnPending_ = false;
+}
+
+// Between turns: no card face up, no click counted.
+void Game::StartTurns()
+{
+    state_.ClickCount = 0;
+    state_.FirstCardUp = false;
+    state_.FirstPick = 0;
+    state_.SecondPick = 0;
 }
 
 void Game::SetCanSave(bool canSave)

@@ -1,5 +1,8 @@
 #pragma once
 
+// Known only to the score store's own files: SQLite stays out of its users.
+#include "scores/SqliteRegistryStore.h"
+
 #include <sqlite3.h>
 
 #include <cstdint>
@@ -63,3 +66,16 @@ private:
 int Execute(sqlite3* db, const char* sql);
 
 } // namespace bmd::sqlite
+
+namespace bmd {
+
+struct SqliteRegistryStore::Handles {
+    sqlite::Connection db;
+    sqlite::Statement selectKey;
+    sqlite::Statement insertKey;
+    sqlite::Statement selectValueInfo;
+    sqlite::Statement selectValueData;
+    sqlite::Statement upsertValue;
+};
+
+} // namespace bmd

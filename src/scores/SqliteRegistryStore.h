@@ -1,11 +1,11 @@
 #pragma once
 
 #include "scores/RegistryStore.h"
-#include "scores/SqliteHandles.h"
 
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -38,7 +38,7 @@ public:
     SqliteRegistryStore& operator=(const SqliteRegistryStore&) = delete;
 
     // False when the file could not be opened or made; every operation fails then.
-    bool IsOpen() const { return db_ != nullptr; }
+    bool IsOpen() const;
     // Why the store is not open: kRegistryBusy while another program holds
     // it, kRegistryDiskFull, kRegistryAccessDenied, else kRegistryCannotOpen.
     RegistryResult OpenResult() const { return openResult_; }
@@ -47,11 +47,7 @@ public:
     bool IsReadOnly() const { return readOnly_; }
     // Whether the store could not be opened, or only read, for a while:
     // another program held it, or the disk was full.
-    bool MayOpenLater() const
-    {
-        return db_ ? readOnly_ && refusal_ == kRegistryDiskFull
-                   : openResult_ == kRegistryBusy || openResult_ == kRegistryDiskFull;
-    }
+    bool MayOpenLater() const;
     // Opens such a store again; whether it is open now.
     bool Reopen();
 
@@ -73,6 +69,9 @@ public:
     void EndReading() override;
 
 private:
+    // The SQLite connection and its statements, known only to the store's
+    // own files, so that its users need not see SQLite.
+    struct Handles;
     enum class OpenOutcome { Ready, Damaged, Busy, Unavailable };
     enum class OpenMode { ReadWrite, ReadOnly, Immutable };
     struct OpenedKey {
@@ -101,12 +100,7 @@ private:
 
     std::filesystem::path file_;
     std::chrono::milliseconds busyTimeout_;
-    sqlite::Connection db_;
-    sqlite::Statement selectKey_;
-    sqlite::Statement insertKey_;
-    sqlite::Statement selectValueInfo_;
-    sqlite::Statement selectValueData_;
-    sqlite::Statement upsertValue_;
+    std::unique_ptr<Handles> sql_;
     std::map<RegistryKey, OpenedKey> openKeys_;
     RegistryKey nextKey_ = 1;
     int batchDepth_ = 0;

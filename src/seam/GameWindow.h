@@ -36,7 +36,7 @@ public:
     virtual void SaveAvailabilityChanged(bool available) = 0;
 
     // The pause of a turn: one shot, 750 ms after the start; the window calls
-    // back Game::Timer1_Timer when it has passed.
+    // back Game::EndTurn when it has passed.
     virtual void StartTurnTimer() = 0;
     virtual void StopTurnTimer() = 0;
 

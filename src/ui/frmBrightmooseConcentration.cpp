@@ -67,15 +67,14 @@ frmBrightmooseConcentration::frmBrightmooseConcentration(RandomSource* random, Q
     table_ = new CardTable(kToolbarHeight, this);
     table_->setObjectName(QStringLiteral("Board"));
     setCentralWidget(table_);
-    connect(table_, &CardTable::CardClicked, this,
-            [this](int index) { game_.imgCard_Click(static_cast<std::int16_t>(index)); });
+    connect(table_, &CardTable::CardClicked, this, &frmBrightmooseConcentration::imgCard_Click);
     connect(table_, &CardTable::Announce, announcer_, &Announcer::Say);
 
     Timer1.setSingleShot(true);
     // A coarse timer may fire 5% late, and the look at two cards should not drag.
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(kTurnPauseMs);
-    connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
+    connect(&Timer1, &QTimer::timeout, this, &frmBrightmooseConcentration::Timer1_Timer);
 
     resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     CentreOnScreen(this);
@@ -240,6 +239,16 @@ void frmBrightmooseConcentration::OfferHighScore(std::int16_t tries)
     }
 }
 
+void frmBrightmooseConcentration::imgCard_Click(int Index)
+{
+    game_.TurnCard(Index);
+}
+
+void frmBrightmooseConcentration::Timer1_Timer()
+{
+    game_.EndTurn();
+}
+
 void frmBrightmooseConcentration::mnuNewGame_Click()
 {
     game_.NewGame();
@@ -271,7 +280,7 @@ void frmBrightmooseConcentration::SaveGame()
     }
     SaveFileName = fileName;
     // Read after the dialog: a turn resolved while it was open is saved resolved.
-    WriteGameFile(this, NativePath(fileName), game_.ToSavedGame());
+    WriteGameFile(this, NativePath(fileName), game_.RecordToSave());
 }
 
 void frmBrightmooseConcentration::OpenGame()
@@ -288,7 +297,7 @@ bool frmBrightmooseConcentration::OpenGameFile(const std::filesystem::path& file
 {
     const std::optional<SavedGame> game = ReadGameFile(this, file);
     if (game) {
-        game_.RestoreSavedGame(*game);
+        game_.Restore(*game);
     }
     return game.has_value();
 }

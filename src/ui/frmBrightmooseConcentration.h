@@ -76,6 +76,9 @@ public:
     void OfferHighScore(std::int16_t tries) override;
 
 public slots:
+    // A click on a card, and the end of the look at a turn's two cards.
+    void imgCard_Click(int Index);
+    void Timer1_Timer();
     void mnuNewGame_Click();
     void mnuExit_Click();
     void OpenGame();

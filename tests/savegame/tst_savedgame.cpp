@@ -1,27 +1,16 @@
-// The saved game: the 640-byte record, what is accepted as a game, and the
-// file written beside the old one and renamed over it.
+// The saved game: the 640-byte record, what is accepted as a game, and what
+// a save or an open at a name says. How the file is replaced is tested with
+// its own unit.
 
-#include "AsAnotherUser.h"
-#include "FileBytes.h"
 #include "savegame/SavedGameFile.h"
 
 #include <QProcess>
 #include <QtTest>
 
 #include <algorithm>
-#include <climits>
-#include <csignal>
 #include <cstring>
 #include <numeric>
 #include <random>
-
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace bmd;
 
@@ -105,25 +94,6 @@ void CheckJudged(const QByteArray& bytes, bool mustAccept, int& acceptedCount)
 std::filesystem::path Path(const QString& name)
 {
     return QFile::encodeName(name).toStdString();
-}
-
-// Every entry below the folder, hidden ones too: what a link names, the
-// contents of files, the kind of anything else.
-QMap<QString, QByteArray> Snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString name = it.next();
-        const QFileInfo info = it.fileInfo();
-        entries[name.mid(folder.size())] = info.isSymLink()
-                                               ? "<link to " + QFile::encodeName(info.symLinkTarget()) + ">"
-                                           : info.isDir()  ? QByteArray("<folder>")
-                                           : info.isFile() ? ReadBytes(name)
-                                                           : QByteArray("<special>");
-    }
-    return entries;
 }
 
 } // namespace
@@ -235,160 +205,51 @@ private slots:
         QVERIFY(acceptedCount >= 1000);
     }
 
-    // What lies at the chosen name decides. A new file is made, a regular
-    // file replaced with its permissions kept, a link followed to the file it
-    // names (made if missing); the game opens again from it, twice, and
-    // nothing else is left in the folder. Anything else is refused with a
-    // reason and the folder stays exactly as it was.
-    void saveAt_data()
+    // What a save or an open at the name says, after shell commands made
+    // what lies there; a game saved opens again.
+    void files_data()
     {
-        QTest::addColumn<QString>("setup"); // shell commands run in the folder first
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("sizeLimit");
-        QTest::addColumn<QString>("written"); // the file holding the game, or "" when refused...
-        QTest::addColumn<QString>("reason");  // ...for this reason
-        const auto row = [](const char* tag, const char* setup, const char* written, const QString& reason,
-                            const QString& name = "game.bcx", int sizeLimit = 0) {
-            QTest::newRow(tag) << setup << name << sizeLimit << written << reason;
-        };
-        const auto error = [](int code) { return QString::fromLatin1(std::strerror(code)); };
-        row("new file", "", "game.bcx", "");
-        row("replaced file keeps its mode", "echo old > game.bcx; chmod 640 game.bcx", "game.bcx", "");
-        row("link", "ln -s real.bcx game.bcx; echo old > real.bcx", "real.bcx", "");
-        row("dangling link", "ln -s real.bcx game.bcx", "real.bcx", "");
-        row("link to a link", "ln -s middle.bcx game.bcx; ln -s real.bcx middle.bcx", "real.bcx", "");
-        row("link loop", "ln -s middle.bcx game.bcx; ln -s game.bcx middle.bcx", "", error(ELOOP));
-        row("read-only file", "echo old > game.bcx; chmod 444 game.bcx", "", "The file is read-only");
-        row("read-only folder", "echo old > game.bcx; chmod 500 .", "", error(EACCES));
-        row("named pipe", "mkfifo game.bcx", "", "It is a named pipe, not a file");
-        row("socket", "", "", "It is a socket, not a file");
-        row("device", "ln -s /dev/null game.bcx", "", "It is a device, not a file");
-        row("folder", "mkdir game.bcx", "", error(EISDIR));
-        // The write stops a third of the way into the slot.
-        row("file size limit midway", "echo old > game.bcx", "", error(EFBIG), "game.bcx", 100);
-        row("parent is a file", "echo a file > real.bcx", "", error(ENOTDIR), "real.bcx/game.bcx");
-        row("name too long", "", "", error(ENAMETOOLONG), QString(NAME_MAX + 1, 'g'));
-    }
-    void saveAt()
-    {
-        QFETCH(QString, setup);
-        QFETCH(QString, name);
-        QFETCH(int, sizeLimit);
-        QFETCH(QString, written);
-        QFETCH(QString, reason);
-        if (QTest::currentDataTag() == QLatin1String("read-only folder") && IsRoot()) {
-            const QString failed = RunAsNobody("saveAt:read-only folder");
-            QVERIFY2(failed.isEmpty(), qPrintable(failed));
-            return;
-        }
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("games");
-        QVERIFY(QDir(dir.path()).mkdir("games"));
-        QCOMPARE(QProcess::execute("/bin/sh", {"-ec", "cd \"$0\"; " + setup, folder}), 0);
-        if (QTest::currentDataTag() == QLatin1String("socket")) {
-            sockaddr_un address{AF_UNIX, {}};
-            std::strncpy(address.sun_path, QFile::encodeName(folder + "/game.bcx"), sizeof address.sun_path - 1);
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-            ::close(fd); // the socket stays in the folder
-        }
-        const auto before = Snapshot(dir.path());
-        struct rlimit limit {};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        struct rlimit small = limit;
-        small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_cur;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        // The temporary file goes beside the target, wherever the working folder is.
-        const QString working = QDir::currentPath();
-        QVERIFY(QDir::setCurrent("/proc"));
-        const SavedGameStatus status = WriteSavedGameFile(Path(folder + "/" + name), MidGame());
-        QVERIFY(QDir::setCurrent(working));
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, previousHandler);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY2(::fcntl(0, F_GETFD) != -1, "standard input was closed");
-
-        QCOMPARE(QString::fromStdString(status.reason), reason);
-        if (written.isEmpty()) {
-            QCOMPARE(status.error, SavedGameError::CannotWrite);
-            QCOMPARE(Snapshot(dir.path()), before);
-            return;
-        }
-        auto expected = before;
-        expected["/games/" + written] = Bytes(MidGame());
-        expected["/games"] = "<folder>";
-        QCOMPARE(Snapshot(dir.path()).keys(), expected.keys());
-        struct stat info {};
-        QVERIFY(::stat(QFile::encodeName(folder + "/" + written).constData(), &info) == 0);
-        QVERIFY(!setup.contains("chmod 640") || (info.st_mode & 0777) == 0640);
-        for (int open = 0; open < 2; ++open) {
-            QCOMPARE(ReadBytes(folder + "/" + written), Bytes(MidGame()));
-            QCOMPARE(ReadSavedGameFile(Path(folder + "/" + name)).game, MidGame());
-        }
-    }
-
-    // What cannot be opened, and why.
-    void openFails_data()
-    {
-        QTest::addColumn<QByteArray>("content"); // "<none>": no file, "<folder>": a folder
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("save");
         QTest::addColumn<SavedGameError>("error");
         QTest::addColumn<QString>("reason");
+        const auto row = [](const char* tag, const char* setup, bool save, SavedGameError error,
+                            const QString& reason) { QTest::newRow(tag) << setup << save << error << reason; };
         const auto error = [](int code) { return QString::fromLatin1(std::strerror(code)); };
-        QTest::newRow("missing") << QByteArray("<none>") << SavedGameError::CannotRead << error(ENOENT);
-        QTest::newRow("folder") << QByteArray("<folder>") << SavedGameError::CannotRead << error(EISDIR);
-        QTest::newRow("219 bytes") << Bytes(MidGame()).left(219) << SavedGameError::TooShort
-                                   << QStringLiteral("The file is 219 bytes long; a saved game has at least 220");
-        QTest::newRow("no game") << QByteArray(640, '\0') << SavedGameError::NotASavedGame
-                                 << QStringLiteral("Position 0 holds face 0; cards are numbered 1 to 54");
+        using enum SavedGameError;
+        row("saved and opened", "", true, None, "");
+        row("open missing", "", false, CannotRead, error(ENOENT));
+        row("open folder", "mkdir game.bcx", false, CannotRead, error(EISDIR));
+        row("open named pipe", "mkfifo game.bcx", false, CannotRead, "Not a regular file");
+        row("open 219 bytes", "head -c 219 /dev/zero > game.bcx", false, TooShort,
+            "The file is 219 bytes long; a saved game has at least 220");
+        row("open no game", "head -c 640 /dev/zero > game.bcx", false, NotASavedGame,
+            "Position 0 holds face 0; cards are numbered 1 to 54");
+        row("save read-only", "echo old > game.bcx; chmod 444 game.bcx", true, CannotWrite, "The file is read-only");
+        row("save named pipe", "mkfifo game.bcx", true, CannotWrite, "It is a named pipe, not a file");
+        row("save socket", "python3 -c 'import socket; socket.socket(socket.AF_UNIX).bind(\"game.bcx\")'", true,
+            CannotWrite, "It is a socket, not a file");
+        row("save device", "ln -s /dev/null game.bcx", true, CannotWrite, "It is a device, not a file");
+        row("save folder", "mkdir game.bcx", true, CannotWrite, error(EISDIR));
     }
-    void openFails()
+    void files()
     {
-        QFETCH(QByteArray, content);
+        QFETCH(QString, setup);
+        QFETCH(bool, save);
         QTemporaryDir dir;
-        const QString name = dir.filePath("game.bcx");
-        QVERIFY(content == "<none>" || (content == "<folder>" ? QDir().mkdir(name) : WriteBytes(name, content)));
-        const SavedGameReadResult result = ReadSavedGameFile(Path(name));
-        QTEST(result.status.error, "error");
-        QTEST(QString::fromStdString(result.status.reason), "reason");
-    }
-
-    // A save killed at any moment leaves the old game or the new one whole,
-    // and the next save leaves no temporary file behind, but for one of a
-    // copy that is still running.
-    void killedSaveLeavesNoTemporaryFile()
-    {
-        QTemporaryDir dir;
-        const QString name = dir.filePath("game.bcx");
-        QVERIFY(WriteSavedGameFile(Path(name), Dealt()).Ok());
-        std::mt19937 random(7);
-        pid_t child = 0;
-        for (int kill = 0; kill < 40; ++kill) {
-            child = ::fork();
-            if (child == 0) {
-                for (;;) {
-                    WriteSavedGameFile(Path(name), MidGame());
-                }
-            }
-            ::usleep(std::uniform_int_distribution<useconds_t>(100, 3000)(random));
-            ::kill(child, SIGKILL);
-            ::waitpid(child, nullptr, 0);
-            const QByteArray bytes = ReadBytes(name);
-            QVERIFY(bytes == Bytes(Dealt()) || bytes == Bytes(MidGame()));
+        QCOMPARE(QProcess::execute("/bin/sh", {"-ec", "cd \"$0\"; " + setup, dir.path()}), 0);
+        const std::filesystem::path name = Path(dir.filePath("game.bcx"));
+        const auto descriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto openBefore = descriptors();
+        const SavedGameStatus status = save ? WriteSavedGameFile(name, MidGame()) : ReadSavedGameFile(name).status;
+        QCOMPARE(descriptors(), openBefore); // none left open
+        QTEST(status.error, "error");
+        QTEST(QString::fromStdString(status.reason), "reason");
+        if (status.Ok()) {
+            const SavedGameReadResult opened = ReadSavedGameFile(name);
+            QVERIFY(opened.status.Ok());
+            QCOMPARE(opened.game, MidGame());
         }
-        // One of a copy still running stays, and one whose number no process
-        // can have; one of a copy that is gone, and one an earlier version
-        // left an hour ago, go.
-        const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(::getppid());
-        const QString odd = QStringLiteral("/.bcx-save-99999999999999999999-abcdefgh");
-        QVERIFY(WriteBytes(dir.path() + running, "in use") && WriteBytes(dir.path() + odd, "odd"));
-        QVERIFY(WriteBytes(dir.path() + QStringLiteral("/.bcx-save-%1-abcdefgh").arg(child), "left"));
-        QVERIFY(WriteBytes(dir.path() + "/.bcx-save-abcdefgh", "old")
-                && ::system(qPrintable("touch -d '1 hour ago' " + dir.path() + "/.bcx-save-abcdefgh")) == 0);
-        QVERIFY(WriteSavedGameFile(Path(name), MidGame()).Ok());
-        QStringList kept{running, odd, "/game.bcx"};
-        kept.sort();
-        QCOMPARE(Snapshot(dir.path()).keys(), kept);
     }
 };
 

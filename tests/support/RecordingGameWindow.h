@@ -66,10 +66,6 @@ public:
     }
     void OfferHighScore(std::int16_t finalTries) override { endOfGame << QStringLiteral("offer %1").arg(finalTries); }
 
-    int FaceUpCount() const
-    {
-        return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone && s != bmd::kBackFace; }));
-    }
     int OnTableCount() const
     {
         return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone; }));
@@ -125,11 +121,11 @@ inline void Play(bmd::Game& game, const QString& script)
 {
     for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (step == QLatin1String("t")) {
-            game.Timer1_Timer();
+            game.EndTurn();
         } else if (step == QLatin1String("n")) {
             game.NewGame();
         } else {
-            game.imgCard_Click(static_cast<std::int16_t>(step.mid(1).toInt()));
+            game.TurnCard(step.mid(1).toInt());
         }
     }
 }
@@ -138,16 +134,16 @@ inline void Play(bmd::Game& game, const QString& script)
 // is left waiting for its tick when lastTick is false.
 inline void PlayEveryPair(bmd::Game& game, bool lastTick = true)
 {
-    const auto& faces = game.State().CardFace;
+    const auto faces = game.RecordToSave().CardFace;
     const auto place = [&](int face) {
         return std::int16_t(std::find(faces.begin(), faces.end(), face) - faces.begin());
     };
     for (int face = 1; face <= 27; ++face) {
         const int first = face <= 26 ? face : 53;
-        game.imgCard_Click(place(first));
-        game.imgCard_Click(place(bmd::PartnerFace(std::int16_t(first))));
+        game.TurnCard(place(first));
+        game.TurnCard(place(bmd::PartnerFace(std::int16_t(first))));
         if (face < 27 || lastTick) {
-            game.Timer1_Timer();
+            game.EndTurn();
         }
     }
 }

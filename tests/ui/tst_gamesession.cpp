@@ -339,7 +339,7 @@ private slots:
         WhileModal<frmHighScores> closer([&](frmHighScores* dialog) {
             opened << dialog->NewScorePending;
             if (opened.size() == 1) {
-                window.GameLogic().Timer1_Timer(); // resolves under the open view
+                window.Timer1_Timer(); // resolves under the open view
             }
             dialog->reject();
         });

@@ -90,7 +90,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         Keys(window.Table(), "Right");
-        window.GameLogic().RestoreSavedGame(OrderedRecord(pairsFound, std::int16_t(pairsFound)));
+        window.GameLogic().Restore(OrderedRecord(pairsFound, std::int16_t(pairsFound)));
         QFETCH(QString, keys);
         Keys(window.Table(), keys);
         QTEST(window.Table()->FocusedCard(), "focus");
@@ -210,7 +210,7 @@ private slots:
                 WalkTo(table, card);
                 Keys(table, "Space");
             }
-            game.window.GameLogic().Timer1_Timer(); // the end of the look, without waiting for it
+            game.window.Timer1_Timer(); // the end of the look, without waiting for it
         }
         QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
         QCOMPARE(heard,

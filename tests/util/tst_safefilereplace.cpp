@@ -1,0 +1,191 @@
+// A file replaced safely: written beside the old one and renamed over it,
+// only where a regular file that may be written lies.
+
+#include "AsAnotherUser.h"
+#include "FileBytes.h"
+#include "util/SafeFileReplace.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <climits>
+#include <csignal>
+#include <cstring>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace bmd;
+
+namespace {
+
+const QByteArray kNew = QByteArray(600, 'n') + QByteArray(40, '\0');
+const QByteArray kOld = "old\n";
+
+ReplaceResult Replace(const QString& name, const QByteArray& bytes = kNew)
+{
+    return ReplaceFileSafely(QFile::encodeName(name).toStdString(),
+                             {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+}
+
+// The error's text, or what was refused.
+QString Why(const ReplaceResult& result)
+{
+    static const char* const refusals[] = {"", "named pipe", "socket", "device", "read-only"};
+    return result.refused != NotReplaceable::None
+               ? QString::fromLatin1(refusals[int(result.refused)])
+               : QString::fromLatin1(result.error ? std::strerror(result.error) : "");
+}
+
+// Every entry below the folder, hidden ones too: what a link names, the
+// contents of files, the kind of anything else.
+QMap<QString, QByteArray> Snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString name = it.next();
+        const QFileInfo info = it.fileInfo();
+        entries[name.mid(folder.size())] = info.isSymLink()
+                                               ? "<link to " + QFile::encodeName(info.symLinkTarget()) + ">"
+                                           : info.isDir()  ? QByteArray("<folder>")
+                                           : info.isFile() ? ReadBytes(name)
+                                                           : QByteArray("<special>");
+    }
+    return entries;
+}
+
+} // namespace
+
+class TestSafeFileReplace : public QObject {
+    Q_OBJECT
+
+private slots:
+    // What lies at the chosen name decides. A new file is made, a regular
+    // file replaced with its permissions kept, a link followed to the file it
+    // names (made if missing), and nothing else is left in the folder.
+    // Anything else is refused and the folder stays exactly as it was.
+    void replaceAt_data()
+    {
+        QTest::addColumn<QString>("setup"); // shell commands run in the folder first
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("sizeLimit");
+        QTest::addColumn<QString>("written"); // the file holding the bytes, or "" when refused...
+        QTest::addColumn<QString>("why");     // ...for this reason
+        const auto row = [](const char* tag, const char* setup, const char* written, const QString& why,
+                            const QString& name = "game.bcx",
+                            int sizeLimit = 0) { QTest::newRow(tag) << setup << name << sizeLimit << written << why; };
+        const auto error = [](int code) { return QString::fromLatin1(std::strerror(code)); };
+        row("new file", "", "game.bcx", "");
+        row("replaced file keeps its mode", "echo old > game.bcx; chmod 640 game.bcx", "game.bcx", "");
+        row("link", "ln -s real.bcx game.bcx; echo old > real.bcx", "real.bcx", "");
+        row("dangling link", "ln -s real.bcx game.bcx", "real.bcx", "");
+        row("link to a link", "ln -s middle.bcx game.bcx; ln -s real.bcx middle.bcx", "real.bcx", "");
+        row("link loop", "ln -s middle.bcx game.bcx; ln -s game.bcx middle.bcx", "", error(ELOOP));
+        row("read-only file", "echo old > game.bcx; chmod 444 game.bcx", "", "read-only");
+        row("read-only folder", "echo old > game.bcx; chmod 500 .", "", error(EACCES));
+        row("named pipe", "mkfifo game.bcx", "", "named pipe");
+        row("socket", "python3 -c 'import socket; socket.socket(socket.AF_UNIX).bind(\"game.bcx\")'", "", "socket");
+        row("device", "ln -s /dev/null game.bcx", "", "device");
+        row("folder", "mkdir game.bcx", "", error(EISDIR));
+        // The write stops a sixth of the way into the bytes.
+        row("file size limit midway", "echo old > game.bcx", "", error(EFBIG), "game.bcx", 100);
+        row("parent is a file", "echo a file > real.bcx", "", error(ENOTDIR), "real.bcx/game.bcx");
+        row("name too long", "", "", error(ENAMETOOLONG), QString(NAME_MAX + 1, 'g'));
+    }
+    void replaceAt()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, name);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, written);
+        if (QTest::currentDataTag() == QLatin1String("read-only folder") && IsRoot()) {
+            const QString failed = RunAsNobody("replaceAt:read-only folder");
+            QVERIFY2(failed.isEmpty(), qPrintable(failed));
+            return;
+        }
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("games");
+        QVERIFY(QDir(dir.path()).mkdir("games"));
+        QCOMPARE(QProcess::execute("/bin/sh", {"-ec", "cd \"$0\"; " + setup, folder}), 0);
+        const auto before = Snapshot(dir.path());
+        struct rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        struct rlimit small = limit;
+        small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_cur;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        // The temporary file goes beside the target, wherever the working folder is.
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent("/proc"));
+        const auto descriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto openBefore = descriptors();
+        const ReplaceResult result = Replace(folder + "/" + name);
+        QCOMPARE(descriptors(), openBefore); // none left open, whatever happened
+        QVERIFY(QDir::setCurrent(working));
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, previousHandler);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(::fcntl(0, F_GETFD) != -1, "standard input was closed");
+
+        QTEST(Why(result), "why");
+        QCOMPARE(result.Ok(), !written.isEmpty());
+        if (written.isEmpty()) {
+            QCOMPARE(Snapshot(dir.path()), before);
+            return;
+        }
+        auto expected = before;
+        expected["/games/" + written] = kNew;
+        expected["/games"] = "<folder>";
+        QCOMPARE(Snapshot(dir.path()), expected);
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(folder + "/" + written).constData(), &info) == 0);
+        QVERIFY(!setup.contains("chmod 640") || (info.st_mode & 0777) == 0640);
+    }
+
+    // A replacement killed at any moment leaves the old bytes or the new ones
+    // whole, and the next one leaves no temporary file behind, but for one of
+    // a copy that is still running.
+    void killedReplaceLeavesNoTemporaryFile()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath("game.bcx");
+        QVERIFY(Replace(name, kOld).Ok());
+        std::mt19937 random(7);
+        pid_t child = 0;
+        for (int kill = 0; kill < 40; ++kill) {
+            child = ::fork();
+            if (child == 0) {
+                for (;;) {
+                    Replace(name);
+                }
+            }
+            ::usleep(std::uniform_int_distribution<useconds_t>(100, 3000)(random));
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            const QByteArray bytes = ReadBytes(name);
+            QVERIFY(bytes == kOld || bytes == kNew);
+        }
+        // One of a copy still running stays, and one whose number no process
+        // can have; one of a copy that is gone, and one an earlier version
+        // left an hour ago, go.
+        const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(::getppid());
+        const QString odd = QStringLiteral("/.bcx-save-99999999999999999999-abcdefgh");
+        QVERIFY(WriteBytes(dir.path() + running, "in use") && WriteBytes(dir.path() + odd, "odd"));
+        QVERIFY(WriteBytes(dir.path() + QStringLiteral("/.bcx-save-%1-abcdefgh").arg(child), "left"));
+        QVERIFY(WriteBytes(dir.path() + "/.bcx-save-abcdefgh", "old")
+                && ::system(qPrintable("touch -d '1 hour ago' " + dir.path() + "/.bcx-save-abcdefgh")) == 0);
+        QVERIFY(Replace(name).Ok());
+        QStringList kept{running, odd, "/game.bcx"};
+        kept.sort();
+        QCOMPARE(Snapshot(dir.path()).keys(), kept);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSafeFileReplace)
+#include "tst_safefilereplace.moc"
