@@ -9,48 +9,10 @@ set -euo pipefail
 game="$1"
 here=$(cd "$(dirname "$0")" && pwd)
 
-# A session bus of our own, for the accessibility bus to announce itself on.
-if [ -z "${BMD_SESSION_BUS:-}" ]; then
-  BMD_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
-fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" | tail -n 20
-  exit 1
-}
-# Runs the command until it succeeds, at most $1 seconds.
-wait_for() {
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-for display in $(seq 140 199); do
-  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-done
-export DISPLAY=":$display"
-export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-unset QT_QPA_PLATFORM
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=($!)
-/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
-pids+=($!)
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 20 wm_running || fail "openbox did not start"
+source "$here/session.sh"
+start_xvfb
+start_accessibility_bus
+start_openbox
 # Every window the window manager makes active, as it happens.
 stdbuf -oL xprop -spy -root _NET_ACTIVE_WINDOW >"$work/active.log" 2>&1 &
 pids+=($!)

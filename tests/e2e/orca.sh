@@ -15,24 +15,17 @@ if pgrep -x -u "$(id -u)" orca >/dev/null; then
   echo "SKIP: another Orca of this user is running; the screen reader test needs its own"
   exit 77
 fi
-if [ -z "${BMD_SESSION_BUS:-}" ]; then
-  BMD_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
-fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+source "$(dirname "$0")/session.sh"
+end_orca() {
   # Orca takes a moment to end; the next run must not find it.
   [ ! -s "$work/orca.pid" ] || wait_for 10 eval '! kill -0 "$(cat "$work/orca.pid")" 2>/dev/null' || true
   # The speech server Orca started would end by itself a little later.
-  speechd="$work/speech-dispatcher/pid/speech-dispatcher.pid"
+  local speechd="$work/speech-dispatcher/pid/speech-dispatcher.pid"
   [ ! -s "$speechd" ] || kill "$(cat "$speechd")" 2>/dev/null || true
   wait 2>/dev/null || true
   [ -z "${BMD_ORCA_LOG:-}" ] || cp "$work/orca.log" "$BMD_ORCA_LOG"
-  rm -rf "$work"
 }
-trap cleanup EXIT
+on_exit end_orca
 # What Orca said, one utterance a line (from the $1th on), without the
 # full stop it adds.
 speech() { grep -a "SPEECH OUTPUT: '" "$work/orca.log" | sed -n "$((${1:-0} + 1)),\$p" | sed "s/^.*SPEECH OUTPUT: '//; s/ *'[ ]*{'established.*\$//; s/\.\$//"; }
@@ -40,12 +33,6 @@ fail() {
   echo "FAIL: $*"
   echo "Orca said:" && speech | tail -n 25 | sed 's/^/  /'
   exit 1
-}
-wait_for() {
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
 }
 # Keys, then what Orca says from then on ($heard) until it matches the
 # pattern; "also" waits for more of it after the same keys.
@@ -62,26 +49,14 @@ also() {
   wait_for 15 matches "$1" || fail "after '$keys' Orca did not say /$1/"
 }
 
-for display in $(seq 140 199); do
-  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-done
-export DISPLAY=":$display"
-export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-unset QT_QPA_PLATFORM
 # No sound here: speech goes to ALSA's null device, or it would stall Orca.
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
 echo 'AudioOutputMethod "alsa"' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=($!)
-/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
-pids+=($!)
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
+start_xvfb
+start_accessibility_bus
+start_openbox
 for property in IsEnabled ScreenReaderEnabled; do
   wait_for 10 busctl --user set-property org.a11y.Bus /org/a11y/bus org.a11y.Status "$property" b true ||
     fail "could not switch on the accessibility bus"

@@ -11,33 +11,14 @@ game="$1"
 shots="${2:-}"
 here=$(cd "$(dirname "$0")" && pwd)
 
-# A session bus of our own, for the accessibility bus to announce itself on.
-if [ -z "${BMD_SESSION_BUS:-}" ]; then
-  BMD_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
-fi
-
-work=$(mktemp -d)
-chmod 700 "$work"
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/session.sh"
 fail() {
   echo "FAIL: $*"
   [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" | tail -n 20
   [ -f "$work/weston.log" ] && sed 's/^/  weston: /' "$work/weston.log" | tail -n 5
   exit 1
 }
-wait_for() {
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 
-export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 unset DISPLAY
 export WAYLAND_DISPLAY=wayland-bmd
 # --debug lets weston-screenshooter take pictures of the output.
@@ -45,10 +26,7 @@ weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --
   ${shots:+--debug} --no-config >"$work/weston.log" 2>&1 &
 pids+=($!)
 wait_for 10 test -S "$work/$WAYLAND_DISPLAY" || fail "weston did not start"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-pids+=($!)
-/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
-pids+=($!)
+start_accessibility_bus
 
 # Qt 6.4's text input needs a seat that headless weston has not; the compose
 # input method does without one.

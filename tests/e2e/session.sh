@@ -1,0 +1,62 @@
+# Sourced by the end-to-end scripts: a session of their own. Re-runs the
+# script inside a private session bus (for the accessibility bus to announce
+# itself on), makes a scratch home, and ends everything started on exit.
+# Each script may add to its cleanup with `on_exit COMMAND` and start what it
+# needs with the functions below.
+if [ -z "${BMD_SESSION_BUS:-}" ]; then
+  BMD_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+
+work=$(mktemp -d)
+chmod 700 "$work"
+pids=()
+exit_steps=()
+on_exit() { exit_steps+=("$*"); }
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  for step in "${exit_steps[@]}"; do eval "$step" || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" | tail -n 20
+  exit 1
+}
+# Runs the command until it succeeds, at most $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+export HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+unset QT_QPA_PLATFORM
+
+# An X server on a free display, so that the test runs beside a desktop or
+# other tests.
+start_xvfb() {
+  local display
+  for display in $(seq 140 199); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+  done
+  export DISPLAY=":$display"
+  Xvfb "$DISPLAY" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+}
+
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+  pids+=($!)
+  /usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
+  pids+=($!)
+}
+
+# A real window manager: it shows focus faults that bare Xvfb hides.
+start_openbox() {
+  openbox >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  wait_for 20 wm_running || fail "openbox did not start"
+}
