@@ -28,7 +28,8 @@ namespace {
 
 const QString kBuiltHelpFile = QStringLiteral(BMD_HELP_FILE);
 
-// An executable folder with an empty help folder beside it; the help looks there.
+// An executable folder with an empty help folder beside it; the help window,
+// not shown yet, looks there.
 struct GameFolder {
     QTemporaryDir root;
     const QString bin = root.filePath(QStringLiteral("bin"));
@@ -38,9 +39,8 @@ struct GameFolder {
     {
         QDir().mkpath(QFileInfo(helpFile).path());
         QDir().mkpath(QFileInfo(installedFile).path());
-        SetExecutableFolderForTesting(bin);
+        HelpWindowFor(bin);
     }
-    ~GameFolder() { SetExecutableFolderForTesting({}); }
 };
 
 } // namespace
@@ -154,10 +154,11 @@ private slots:
         bmd::ui::frmHighScores scoresWindow(&mainWindow, scores, false, 0);
         QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
 
-        QVERIFY(TheHelpWindow() == nullptr);
-        window.findChild<QAction*>(command)->trigger();
         HelpWindow* help = TheHelpWindow();
-        QVERIFY(help && help->isVisible());
+        QVERIFY(!help->isVisible());
+        window.findChild<QAction*>(command)->trigger();
+        QCOMPARE(TheHelpWindow(), help);
+        QVERIFY(help->isVisible());
         QVERIFY(help->parentWidget() == nullptr);
         QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));
         QCOMPARE(help->HelpFileInUse(), folder.helpFile);

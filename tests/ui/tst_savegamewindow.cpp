@@ -5,16 +5,18 @@
 #include "FileBytes.h"
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
+#include "WhileModal.h"
 #include "savegame/SavedGameFile.h"
 #include "ui/CardImage.h"
 #include "ui/CardTable.h"
 #include "ui/DeckSmall.h"
-#include "ui/FileDialogs.h"
 #include "ui/GameFiles.h"
 #include "ui/frmBrightmooseConcentration.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -27,7 +29,25 @@ class SaveGameWindowTest : public QObject {
 
     RecordedMessages messages_;
     QStringList dialogs_; // the kind of each file dialog, its first name and its filter
-    QString nextChoice_;
+    QString nextChoice_;  // "" for Cancel
+    std::optional<WhileModal<QFileDialog>> chooser_;
+
+    // Chooses nextChoice_ in a file dialog, as a player does who types its name.
+    void Choose(QFileDialog* dialog)
+    {
+        QLineEdit* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QString typed = name->text();
+        dialogs_ << QStringLiteral("%1 \"%2\" %3")
+                        .arg(dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open",
+                             typed.isEmpty() ? typed : dialog->directory().filePath(typed),
+                             dialog->nameFilters().join(';'));
+        if (nextChoice_.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        name->setText(nextChoice_);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted); // as accept(), without asking to replace
+    }
     QTemporaryDir dir_;
     ScriptedRandom random_{OrderedBoard()};
 
@@ -58,14 +78,9 @@ private slots:
     {
         messages_.texts.clear();
         dialogs_.clear();
-        SetFileDialogHandlerForTesting([this](const FileDialogRequest& request) {
-            dialogs_ << QStringLiteral("%1 \"%2\" %3")
-                            .arg(request.kind == FileDialogKind::Save ? "save" : "open", request.initialName,
-                                 request.filter);
-            return nextChoice_;
-        });
+        chooser_.emplace([this](QFileDialog* dialog) { Choose(dialog); });
     }
-    void cleanup() { SetFileDialogHandlerForTesting({}); }
+    void cleanup() { chooser_.reset(); }
 
     // Saved with a turn pending: both cards count as on the board. Opened
     // over a pair pending, whose late tick must resolve nothing.
