@@ -6,13 +6,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 
 // While alive, answers every message box as it opens, in place of a player
 // (OK, or the chosen answer to a Yes/No question), and keeps the texts shown
 // and the windows they stood over. A message that stays open while the game
-// goes on is left open; what it says instead later is kept too.
+// goes on is left open, and what it says instead later is kept too.
 struct RecordedMessages : QObject {
     QStringList texts;
     QList<QWidget*> parents;
@@ -21,38 +20,34 @@ struct RecordedMessages : QObject {
     RecordedMessages()
     {
         qApp->installEventFilter(this);
-        QObject::connect(&poll_, &QTimer::timeout, this, [this] {
+        connect(&poll_, &QTimer::timeout, this, [this] {
             for (auto& [box, said] : open_) {
                 if (box && box->text() != said) {
-                    said = box->text();
-                    texts << said;
+                    texts << (said = box->text());
                     parents << nullptr;
                 }
             }
         });
         poll_.start(10);
     }
-    ~RecordedMessages() override { qApp->removeEventFilter(this); }
-    RecordedMessages(const RecordedMessages&) = delete;
-    RecordedMessages& operator=(const RecordedMessages&) = delete;
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* box = qobject_cast<QMessageBox*>(object);
-        if (box == nullptr || event->type() != QEvent::Show || box->property("recorded").toBool()) {
-            return false;
+        if (box != nullptr && event->type() == QEvent::Show && !box->property("recorded").toBool()) {
+            box->setProperty("recorded", true);
+            texts << box->text();
+            parents << box->parentWidget();
+            if (box->testAttribute(Qt::WA_DeleteOnClose)) { // stays open while the game goes on
+                open_.append({box, box->text()});
+            } else {
+                const bool yes = box->button(QMessageBox::Yes) && answer == bmd::ui::MessageAnswer::Yes;
+                QAbstractButton* press = box->button(yes                            ? QMessageBox::Yes
+                                                     : box->button(QMessageBox::No) ? QMessageBox::No
+                                                                                    : QMessageBox::Ok);
+                QTimer::singleShot(0, press, &QAbstractButton::click);
+            }
         }
-        box->setProperty("recorded", true);
-        texts << box->text();
-        parents << box->parentWidget();
-        if (box->testAttribute(Qt::WA_DeleteOnClose)) { // stays open while the game goes on
-            open_.append({box, box->text()});
-            return false;
-        }
-        const QMessageBox::StandardButton pressed = !box->button(QMessageBox::Yes)          ? QMessageBox::Ok
-                                                    : answer == bmd::ui::MessageAnswer::Yes ? QMessageBox::Yes
-                                                                                            : QMessageBox::No;
-        QTimer::singleShot(0, box, [box, pressed] { box->button(pressed)->click(); });
         return false;
     }
 
