@@ -119,6 +119,9 @@ private slots:
         QAccessibleInterface* ace = Cell(table, 13);
         QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, face down"));
         QCOMPARE(ace->role(), QAccessible::ListItem); // no table cell: a row is never read whole
+        const QAccessibleTableCellInterface* at = ace->tableCellInterface();
+        QCOMPARE(QList<int>({at->rowIndex(), at->columnIndex(), at->rowExtent(), at->columnExtent()}),
+                 QList<int>({1, 4, 1, 1}));
         QCOMPARE(CardTable::FaceName(53) + ", " + CardTable::FaceName(54), QStringLiteral("red joker, black joker"));
 
         Keys(table, "Down Right Right Right Right");
@@ -189,6 +192,30 @@ private slots:
         QCOMPARE(header->text(QAccessible::Name) + player->rowHeaderCells().first()->text(QAccessible::Name),
                  QStringLiteral("Player2"));
         QCOMPARE(grid->indexOfChild(places->cellAt(1, 1)), 11); // where the grid's own focus events count it
+        // The children in the grid's own order as a screen reader reads them:
+        // the hidden corner and headers, the drawn header, a place's rank and cells.
+        auto* table = scores.findChild<QTableWidget*>(QStringLiteral("fgHighScores"));
+        table->item(1, 1)->setSelected(true);
+        QStringList read;
+        for (const int n : {0, 1, 3, 4, 6, 7, 8}) {
+            QAccessibleInterface* child = grid->child(n);
+            const QAccessible::State state = child->state();
+            const QAccessibleTableCellInterface* cell = child->tableCellInterface();
+            read << QStringLiteral("%1 %2 %3%4%5%6 %7")
+                        .arg(child->text(QAccessible::Name), QString::number(child->role(), 16))
+                        .arg(state.invisible ? "i" : "", state.focusable ? "f" : "", state.selectable ? "s" : "",
+                             state.selected ? "S" : "")
+                        .arg(cell ? QStringLiteral("%1,%2 %3x%4")
+                                        .arg(cell->rowIndex())
+                                        .arg(cell->columnIndex())
+                                        .arg(cell->rowExtent())
+                                        .arg(cell->columnExtent())
+                                  : "-");
+        }
+        QVERIFY(grid->child(-1) == nullptr && grid->child(grid->childCount()) == nullptr);
+        // Roles: 10 pane, 19 column header, 1a row header, 1d cell.
+        QCOMPARE(read.join(" | "), QStringLiteral(" 10 i - |  10 i - |  10 i - | Score 19 f - | 1 1a i - | "
+                                                  "1, 40 1d fs 0,0 1x1 |  1d fsS 0,1 1x1"));
         QCOMPARE(Access(scores.findChild<QLineEdit*>())->text(QAccessible::Name), QStringLiteral("Name"));
     }
 
