@@ -6,19 +6,6 @@
 
 namespace bmd::ui {
 
-namespace {
-MessageHandler& TestHandler()
-{
-    static MessageHandler handler;
-    return handler;
-}
-} // namespace
-
-void SetMessageHandlerForTesting(MessageHandler handler)
-{
-    TestHandler() = std::move(handler);
-}
-
 Notice::~Notice()
 {
     Close();
@@ -27,11 +14,6 @@ Notice::~Notice()
 void Notice::Show(QWidget* parent, const QString& text)
 {
     Close();
-    if (TestHandler()) {
-        recorded_ = true;
-        TestHandler()({parent, text, MessageButtons::Ok});
-        return;
-    }
     box_ = new QMessageBox(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box_->setAttribute(Qt::WA_DeleteOnClose);
     box_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -40,16 +22,13 @@ void Notice::Show(QWidget* parent, const QString& text)
 
 void Notice::Replace(const QString& text)
 {
-    if (recorded_ && TestHandler()) {
-        TestHandler()({nullptr, text, MessageButtons::Ok});
-    } else if (box_) {
+    if (box_) {
         box_->setText(text);
     }
 }
 
 void Notice::Close()
 {
-    recorded_ = false;
     if (box_) {
         box_->close();
     }
@@ -57,9 +36,6 @@ void Notice::Close()
 
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons)
 {
-    if (TestHandler()) {
-        return TestHandler()({parent, text, buttons});
-    }
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::NoButton, parent);
     // File names and addresses in a message can be copied.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);

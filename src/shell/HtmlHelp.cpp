@@ -10,35 +10,27 @@ namespace bmd::shell {
 
 namespace {
 
-QString& FolderForTesting()
-{
-    static QString folder;
-    return folder;
-}
-
 QPointer<HelpWindow>& Window()
 {
     static QPointer<HelpWindow> window;
     return window;
 }
 
-HelpWindow* EnsureHelpWindow()
+} // namespace
+
+HelpWindow& HelpWindowFor(const QString& programFolder)
 {
     if (!Window()) {
-        const QString folder = FolderForTesting().isEmpty() ? QCoreApplication::applicationDirPath()
-                                                            : FolderForTesting();
         // No parent: the help window outlives whichever game window opened it.
-        Window() = new HelpWindow(HelpFileCandidates(folder));
+        Window() = new HelpWindow(HelpFileCandidates(programFolder));
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, Window(), [] { DestroyHelpWindow(); });
     }
-    return Window();
+    return *Window();
 }
-
-} // namespace
 
 void HtmlHelp(HelpCommand command, const QString& topic)
 {
-    HelpWindow* window = EnsureHelpWindow();
+    HelpWindow* window = &HelpWindowFor(QCoreApplication::applicationDirPath());
     switch (command) {
     case HelpCommand::DisplayTopic:
         window->ShowTopic(topic);
@@ -60,11 +52,6 @@ HelpWindow* TheHelpWindow()
 void DestroyHelpWindow()
 {
     delete Window().data();
-}
-
-void SetExecutableFolderForTesting(const QString& folder)
-{
-    FolderForTesting() = folder;
 }
 
 } // namespace bmd::shell

@@ -17,13 +17,15 @@ enum class HelpCommand {
 // hands it the command. Never fails: without a help file the window says so.
 void HtmlHelp(HelpCommand command, const QString& topic = {});
 
+// The help window, made for the program in programFolder (its help lies
+// beside it or in its installed data folder) if there is none yet; hidden
+// until help is asked for.
+HelpWindow& HelpWindowFor(const QString& programFolder);
+
 // The help window once help was asked for; nullptr before.
 HelpWindow* TheHelpWindow();
 
 // Closes and destroys the help window, so that the next request starts afresh.
 void DestroyHelpWindow();
-
-// Tests point the help at another executable folder (empty restores the real one).
-void SetExecutableFolderForTesting(const QString& folder);
 
 } // namespace bmd::shell

@@ -182,11 +182,11 @@ QString CardTable::CardName(int index) const
 
 void CardTable::ShowTable(const CardsOnTable& onTable)
 {
-    Deck1->SetChangeCard(kBackFace);
+    const QPixmap& back = Deck1->Picture(kBackFace);
     onTable_ = onTable;
     for (int i = 0; i < kCardCount; ++i) {
         CardImage* card = Card(i);
-        card->SetPicture(Deck1->Picture());
+        card->SetPicture(back);
         card->setVisible(onTable[static_cast<std::size_t>(i)]);
         if (std::exchange(shown_[static_cast<std::size_t>(i)], kBackFace) != kBackFace) {
             Notify(card, QAccessible::NameChanged);
@@ -227,8 +227,10 @@ void CardTable::RemovePair(int first, int second)
 void CardTable::TurnTo(int index, std::int16_t face)
 {
     shown_[static_cast<std::size_t>(index)] = face;
-    Deck1->SetChangeCard(face);
-    Card(index)->SetPicture(Deck1->Picture());
+    // A face the deck does not hold is told by the deck; the card keeps its picture.
+    if (const QPixmap& picture = Deck1->Picture(face); !picture.isNull()) {
+        Card(index)->SetPicture(picture);
+    }
     // The name changes for whoever reads it; a screen reader hears the face
     // (turning back is the window's to say, with the try's outcome).
     Notify(Card(index), QAccessible::NameChanged);
@@ -372,7 +374,7 @@ void CardTable::FollowScreenScale()
     for (int i = 0; i < kCardCount; ++i) {
         const std::int16_t face = shown_.at(static_cast<std::size_t>(i));
         if (face != 0) { // 0: not dealt yet
-            Card(i)->SetPicture(Deck1->FacePicture(face - 1));
+            Card(i)->SetPicture(Deck1->Picture(face));
         }
     }
 }

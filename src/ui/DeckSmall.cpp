@@ -13,8 +13,6 @@ DeckSmall::DeckSmall(QWidget* parent) : QWidget(parent), ratio_(devicePixelRatio
 {
     Image1 = art::LoadArt(QStringLiteral("deck/surface.png"), ratio_);
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
-    m_Picture = FacePicture(54);
-    pictureIndex_ = 54;
 }
 
 void DeckSmall::SetDevicePixelRatio(qreal ratio)
@@ -25,9 +23,6 @@ void DeckSmall::SetDevicePixelRatio(qreal ratio)
     ratio_ = ratio;
     Face.fill(QPixmap());
     Image1 = art::LoadArt(QStringLiteral("deck/surface.png"), ratio_);
-    if (pictureIndex_ >= 0) {
-        m_Picture = FacePicture(pictureIndex_);
-    }
     update();
 }
 
@@ -40,17 +35,16 @@ const QPixmap& DeckSmall::FacePicture(int index) const
     return picture;
 }
 
-void DeckSmall::SetChangeCard(std::int32_t k)
+const QPixmap& DeckSmall::Picture(std::int32_t k)
 {
-    m_ChangeCard = k;
+    static const QPixmap none;
     // In 64 bits, so that k - 1 of the smallest k cannot wrap into the deck.
     const std::int64_t index = static_cast<std::int64_t>(k) - 1;
     if (index < 0 || index >= kPictureCount) {
         ShowMessage(window(), tr("Invalid Property Setting!"));
-        return;
+        return none;
     }
-    SetPicture(FacePicture(static_cast<int>(index)));
-    pictureIndex_ = static_cast<int>(index);
+    return FacePicture(static_cast<int>(index));
 }
 
 void DeckSmall::paintEvent(QPaintEvent*)

@@ -5,27 +5,9 @@
 
 namespace bmd::ui {
 
-namespace {
-
-FileDialogHandler& TestHandler()
-{
-    static FileDialogHandler handler;
-    return handler;
-}
-
-} // namespace
-
-void SetFileDialogHandlerForTesting(FileDialogHandler handler)
-{
-    TestHandler() = std::move(handler);
-}
-
 QString ChooseGameFile(QWidget* parent, FileDialogKind kind, const QString& initialName)
 {
     const QString gameFilter = QCoreApplication::translate("FileDialogs", "Brightmoose Derudirodozir Games (*.bcx)");
-    if (TestHandler()) {
-        return TestHandler()({kind, initialName, gameFilter});
-    }
     QFileDialog dialog(parent);
     dialog.setNameFilter(gameFilter);
     dialog.setDefaultSuffix(QString());

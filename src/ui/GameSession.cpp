@@ -7,8 +7,9 @@
 
 namespace bmd::ui {
 
-GameSession::GameSession(std::optional<std::filesystem::path> storeFile, std::filesystem::path fileToOpen)
-    : scores_(std::move(storeFile)), fileToOpen_(std::move(fileToOpen))
+GameSession::GameSession(std::optional<std::filesystem::path> storeFile, std::filesystem::path fileToOpen,
+                         int tellAfterMs)
+    : scores_(std::move(storeFile), tellAfterMs), fileToOpen_(std::move(fileToOpen))
 {
 }
 

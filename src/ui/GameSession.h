@@ -24,8 +24,10 @@ public:
     // storeFile: where the high scores live ("" where there is no writable
     // place, none for the usual place); fileToOpen: a saved game named on
     // the command line, opened once the main window is up ("" for none). Both
-    // are the system's own bytes.
-    GameSession(std::optional<std::filesystem::path> storeFile, std::filesystem::path fileToOpen);
+    // are the system's own bytes. tellAfterMs: how long a score waits for a
+    // busy store before the player is told.
+    GameSession(std::optional<std::filesystem::path> storeFile, std::filesystem::path fileToOpen,
+                int tellAfterMs = ScoreKeeper::kTellAfterMs);
     ~GameSession() override;
 
     // started: how long ago the program started (its splash shows until two

@@ -29,7 +29,8 @@ char LocaleDecimalPoint()
 
 } // namespace
 
-ScoreKeeper::ScoreKeeper(std::optional<std::filesystem::path> storeFile) : storeFile_(std::move(storeFile))
+ScoreKeeper::ScoreKeeper(std::optional<std::filesystem::path> storeFile, int tellAfterMs)
+    : storeFile_(std::move(storeFile)), tellAfterMs_(tellAfterMs)
 {
     connect(&retry_, &QTimer::timeout, this, &ScoreKeeper::Retry);
 }

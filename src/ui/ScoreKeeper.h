@@ -42,7 +42,9 @@ public:
 
     // An empty file name means there is no writable place for scores; none
     // at all means the usual place, found when the store is first opened.
-    explicit ScoreKeeper(std::optional<std::filesystem::path> storeFile = std::nullopt);
+    // tellAfterMs: how long a score waits for a busy store before the player
+    // is told.
+    explicit ScoreKeeper(std::optional<std::filesystem::path> storeFile = std::nullopt, int tellAfterMs = kTellAfterMs);
 
     // The store's usual place: registry.sqlite in the per-user data folder
     // (below the home folder of the password database when HOME is not
@@ -70,9 +72,6 @@ public:
     // not take it.
     bool ResetHighScores(QWidget* parent);
 
-    // For tests: how long to wait before telling (the default above otherwise).
-    void SetTellAfterForTesting(int ms) { tellAfterMs_ = ms; }
-
 private:
     HighScores& Scores();
     // The store was held by another program, or the disk full, when it was opened.
@@ -89,7 +88,7 @@ private:
     SqliteRegistryStore* store_ = nullptr; // owned by scores_; none where there is no place
     QTimer retry_;
     int waitedMs_ = 0;
-    int tellAfterMs_ = kTellAfterMs;
+    int tellAfterMs_;
     bool told_ = false;
     Notice notice_;  // the one message about a score that could not be saved
     Notice damaged_; // a damaged store set aside

@@ -28,7 +28,8 @@ namespace {
 
 const QString kBuiltHelpFile = QStringLiteral(BMD_HELP_FILE);
 
-// An executable folder with an empty help folder beside it; the help looks there.
+// An executable folder with an empty help folder beside it; the help window,
+// not shown yet, looks there.
 struct GameFolder {
     QTemporaryDir root;
     const QString bin = root.filePath(QStringLiteral("bin"));
@@ -38,9 +39,8 @@ struct GameFolder {
     {
         QDir().mkpath(QFileInfo(helpFile).path());
         QDir().mkpath(QFileInfo(installedFile).path());
-        SetExecutableFolderForTesting(bin);
+        HelpWindowFor(bin);
     }
-    ~GameFolder() { SetExecutableFolderForTesting({}); }
 };
 
 } // namespace
@@ -154,10 +154,11 @@ private slots:
         bmd::ui::frmHighScores scoresWindow(&mainWindow, scores, false, 0);
         QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
 
-        QVERIFY(TheHelpWindow() == nullptr);
-        window.findChild<QAction*>(command)->trigger();
         HelpWindow* help = TheHelpWindow();
-        QVERIFY(help && help->isVisible());
+        QVERIFY(!help->isVisible());
+        window.findChild<QAction*>(command)->trigger();
+        QCOMPARE(TheHelpWindow(), help);
+        QVERIFY(help->isVisible());
         QVERIFY(help->parentWidget() == nullptr);
         QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));
         QCOMPARE(help->HelpFileInUse(), folder.helpFile);
@@ -245,37 +246,22 @@ private slots:
         QCOMPARE(window->ShownUrl().fileName(), QStringLiteral("How_to_Play.htm"));
     }
 
-    // The address reaches the browser unchanged; where no browser can be
-    // started, a message gives it to copy.
-    void hyperJump_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::newRow("path, query and fragment") << "http://www.brightmoose.example/games/derudirodozir?from=game#top";
-        QTest::newRow("secure") << "https://www.brightmoose.example/";
-        QTest::newRow("no browser") << "ftp://www.brightmoose.example/";
-    }
-    void hyperJump()
-    {
-        QFETCH(QString, address);
-        RecordedMessages messages;
-        opened_.clear();
-        HyperJump(address);
-        const bool browser = !address.startsWith(QLatin1String("ftp"));
-        QCOMPARE(opened_, browser ? QStringList{address} : QStringList{});
-        QCOMPARE(messages.texts.size(), browser ? 0 : 1);
-        QVERIFY(browser || messages.texts[0].endsWith(address));
-    }
-
-    // The desktop's opener as the game starts it: one that fails ("no method
-    // available", status 3) or is missing gets the message with the address,
-    // as no browser does; one that opens gets the address unchanged.
+    // The desktop's opener as the game starts it: one that opens gets the
+    // address unchanged; one that fails ("no method available", status 3) or
+    // is missing, or an address no browser takes, gets the message with the
+    // address to copy.
     void desktopOpener_data()
     {
         QTest::addColumn<QString>("opener"); // the stand-in xdg-open's script; "" for none
+        QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("told");
-        QTest::newRow("opens") << "echo \"$1\" > \"$0.url\"" << false;
-        QTest::newRow("fails") << "echo 'xdg-open: no method available for opening' >&2; exit 3" << true;
-        QTest::newRow("missing") << "" << true;
+        const QString opens = "echo \"$1\" > \"$0.url\"";
+        const QString maker = bmd::shell::kMakerWebAddress;
+        QTest::newRow("opens") << opens << "http://www.brightmoose.example/games/derudirodozir?from=game#top" << false;
+        QTest::newRow("opens, secure") << opens << "https://www.brightmoose.example/" << false;
+        QTest::newRow("fails") << "echo 'xdg-open: no method available for opening' >&2; exit 3" << maker << true;
+        QTest::newRow("missing") << "" << maker << true;
+        QTest::newRow("no browser") << opens << "ftp://www.brightmoose.example/" << true;
     }
     void desktopOpener()
     {
@@ -296,19 +282,20 @@ private slots:
             qputenv("PATH", path);
             CatchWebAddresses();
         });
+        QFETCH(QString, address);
         RecordedMessages messages;
         bmd::shell::InstallWebOpener();
-        HyperJump(bmd::shell::kMakerWebAddress);
+        HyperJump(address);
         if (told) {
             QTRY_COMPARE(messages.texts.size(), 1);
-            QVERIFY(messages.texts[0].endsWith(bmd::shell::kMakerWebAddress));
+            QVERIFY(messages.texts[0].endsWith(address));
         } else {
             QTRY_VERIFY(QFile::exists(standIn + ".url"));
             QTest::qWait(100);
             QCOMPARE(messages.texts, QStringList{});
             QFile url(standIn + ".url");
             QVERIFY(url.open(QIODevice::ReadOnly));
-            QCOMPARE(url.readAll().trimmed(), bmd::shell::kMakerWebAddress.toUtf8());
+            QCOMPARE(url.readAll().trimmed(), address.toUtf8());
         }
     }
 

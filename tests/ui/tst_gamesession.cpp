@@ -39,10 +39,11 @@ class GameSessionTest : public QObject {
 
     // Starts a session and hands over from the splash once it shows, as a key press does.
     std::unique_ptr<GameSession> Started(std::filesystem::path fileToOpen,
-                                         std::filesystem::path store = "registry.sqlite")
+                                         std::filesystem::path store = "registry.sqlite",
+                                         int tellAfterMs = ScoreKeeper::kTellAfterMs)
     {
         auto session = std::make_unique<GameSession>(store.empty() ? store : Native(QString::fromStdString(store)),
-                                                     std::move(fileToOpen));
+                                                     std::move(fileToOpen), tellAfterMs);
         session->Start(2026);
         [&] { QVERIFY(QTest::qWaitForWindowExposed(session->Splash())); }();
         QTest::keyClick(session->Splash(), Qt::Key_Space);
@@ -131,8 +132,7 @@ private slots:
             other.emplace(Path(store), kHoldAgainstWriters);
             QVERIFY(other->Held());
         }
-        auto session = Started({}, store.toStdString());
-        session->Scores().SetTellAfterForTesting(tellAfterMs);
+        auto session = Started({}, store.toStdString(), tellAfterMs);
         FinishAndSave(*session, QStringLiteral("Waiting"));
         QCOMPARE(session->Scores().Table().At(1), (HighScoreEntry{"Waiting", "27"}));
         QStringList told{"Game Over!"};

@@ -128,6 +128,10 @@ private slots:
         QCOMPARE(colourAt(10, 5), QColor(0, 128, 0));
         QCOMPARE(colourAt(0, 1), QColor(Qt::black));
         QCOMPARE(colourAt(1, 1), QColor(0xC0, 0xC0, 0xC0));
+        const QRect score = grid->visualItemRect(grid->item(0, 0));
+        QCOMPARE(picture.pixelColor(score.right() + 1, score.bottom()), QColor(Qt::black)); // the frame's corner
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, score.center());
+        QVERIFY(grid->selectedItems().isEmpty()); // the header is no place to select
 
         // Enter presses OK, even with the focus on Clear.
         Control<QPushButton>(window, "btnClear")->setFocus();
@@ -181,7 +185,8 @@ private slots:
                 QVERIFY(name->text().isEmpty() && name->isReadOnly());
                 saved.At(4).Name = shown.toStdString();
                 QCOMPARE(Shown(window), saved);
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // nothing left to save
+                QVERIFY(!window.isVisible());
             } else if (how == QLatin1String("exit")) {
                 Control<QAction>(window, "mnuExit")->trigger();
             } else if (how == QLatin1String("escape")) {

@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("arrows") << 0 << "Right Right Down Left" << 10;
         QTest::newRow("edges stop") << 0 << "Left Up End Right Ctrl+End Down Right" << 53;
         QTest::newRow("row ends") << 0 << "Down End Home Right" << 10;
+        QTest::newRow("row start found") << 3 << "Right Home" << 3;
         QTest::newRow("first left") << 3 << "" << 3;
         QTest::newRow("found skipped") << 3 << "Left Down Down Right Right Right Right Right" << 25;
         QTest::newRow("nearest column") << 9 << "Up Ctrl+End Up Up Up" << 25;
@@ -96,6 +97,8 @@ private slots:
         QTEST(window.Table()->FocusedCard(), "focus");
         QAccessibleInterface* focused = Access(window.Table())->focusChild();
         QVERIFY(focused == Cell(window.Table(), window.Table()->FocusedCard()) && focused->state().focused);
+        window.Table()->clearFocus(); // no card has the focus of a table without it
+        QVERIFY(Access(window.Table())->focusChild() == nullptr);
     }
 
     // A pair and a turn of the look by keys, as the screen shows it and as a
@@ -116,9 +119,31 @@ private slots:
         QAccessibleInterface* ace = Cell(table, 13);
         QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, face down"));
         QCOMPARE(ace->role(), QAccessible::ListItem); // no table cell: a row is never read whole
+        const QAccessibleTableCellInterface* at = ace->tableCellInterface();
+        QCOMPARE(QList<int>({at->rowIndex(), at->columnIndex(), at->rowExtent(), at->columnExtent()}),
+                 QList<int>({1, 4, 1, 1}));
+        QCOMPARE(CardTable::FaceName(53) + ", " + CardTable::FaceName(54), QStringLiteral("red joker, black joker"));
 
-        Keys(table, "Down Right Right Right Right Space");
+        Keys(table, "Down Right Right Right Right");
+        ace->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // as Space does
         QVERIFY(table->FocusMarkShown());
+        // The yellow ring, two pixels wide, a pixel away from the card all round.
+        const QImage seen = table->grab().toImage();
+        const QRect place = table->Card(13)->geometry();
+        const QList<int> across{place.left() - 4,  place.left() - 3,  place.left() - 2,  place.left() - 1,
+                                place.right() + 1, place.right() + 2, place.right() + 3, place.right() + 4};
+        QString marks; // across the middle of the card, then down at its middle
+        for (const int x : across) {
+            marks += seen.pixelColor(x, place.center().y()) == QColor(Qt::yellow) ? '#' : '.';
+        }
+        for (const int y : {place.top() - 4, place.top() - 3, place.top() - 2, place.top() - 1, place.bottom() + 1,
+                            place.bottom() + 2, place.bottom() + 3, place.bottom() + 4}) {
+            marks += seen.pixelColor(place.center().x(), y) == QColor(Qt::yellow) ? '#' : '.';
+        }
+        QCOMPARE(marks, QStringLiteral(".##..##..##..##."));
+        const QPoint middle = table->Card(13)->mapToGlobal(table->Card(13)->rect().center());
+        QCOMPARE(access->childAt(middle.x(), middle.y()), ace);
+        QVERIFY(access->child(-1) == nullptr && access->child(54) == nullptr);
         QCOMPARE(ace->text(QAccessible::Name), QStringLiteral("Row 2, card 5, ace of diamonds"));
         QVERIFY(ace->state().focused);
         QCOMPARE(Said(&window), QStringLiteral("ace of diamonds"));
@@ -167,6 +192,30 @@ private slots:
         QCOMPARE(header->text(QAccessible::Name) + player->rowHeaderCells().first()->text(QAccessible::Name),
                  QStringLiteral("Player2"));
         QCOMPARE(grid->indexOfChild(places->cellAt(1, 1)), 11); // where the grid's own focus events count it
+        // The children in the grid's own order as a screen reader reads them:
+        // the hidden corner and headers, the drawn header, a place's rank and cells.
+        auto* table = scores.findChild<QTableWidget*>(QStringLiteral("fgHighScores"));
+        table->item(1, 1)->setSelected(true);
+        QStringList read;
+        for (const int n : {0, 1, 3, 4, 6, 7, 8}) {
+            QAccessibleInterface* child = grid->child(n);
+            const QAccessible::State state = child->state();
+            const QAccessibleTableCellInterface* cell = child->tableCellInterface();
+            read << QStringLiteral("%1 %2 %3%4%5%6 %7")
+                        .arg(child->text(QAccessible::Name), QString::number(child->role(), 16))
+                        .arg(state.invisible ? "i" : "", state.focusable ? "f" : "", state.selectable ? "s" : "",
+                             state.selected ? "S" : "")
+                        .arg(cell ? QStringLiteral("%1,%2 %3x%4")
+                                        .arg(cell->rowIndex())
+                                        .arg(cell->columnIndex())
+                                        .arg(cell->rowExtent())
+                                        .arg(cell->columnExtent())
+                                  : "-");
+        }
+        QVERIFY(grid->child(-1) == nullptr && grid->child(grid->childCount()) == nullptr);
+        // Roles: 10 pane, 19 column header, 1a row header, 1d cell.
+        QCOMPARE(read.join(" | "), QStringLiteral(" 10 i - |  10 i - |  10 i - | Score 19 f - | 1 1a i - | "
+                                                  "1, 40 1d fs 0,0 1x1 |  1d fsS 0,1 1x1"));
         QCOMPARE(Access(scores.findChild<QLineEdit*>())->text(QAccessible::Name), QStringLiteral("Name"));
     }
 
