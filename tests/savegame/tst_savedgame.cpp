@@ -140,7 +140,6 @@ private slots:
         QTest::newRow("first face again") << Changed([](SavedGame& g) { g.CardFace[7] = g.CardFace[0]; }) << false;
         QTest::newRow("face 0") << Changed([](SavedGame& g) { g.CardFace[0] = 0; }) << false;
         QTest::newRow("face 55") << Changed([](SavedGame& g) { g.CardFace[53] = 55; }) << false;
-        QTest::newRow("back face 60") << Changed([](SavedGame& g) { g.CardFace[5] = 60; }) << false;
         // Faces 2 and 3 are no pair; the counters agree with six cards gone.
         QTest::newRow("partner on board")
             << Changed([](SavedGame& g) { ++SetOnBoard(g, 0, 2, 3).MatchesMade; }) << false;
