@@ -99,19 +99,19 @@ turned() { [[ "$(bus card 13)" != *"face down" ]]; }
 wait_for 10 turned || fail "card 13 did not turn: $(bus card 13 || true)"
 shoot table
 
-press_aside "High Scores" "menu item"
-wait_for 20 bus showing dialog "$TITLE High Scores" || fail "the high scores did not open"
-shoot highscores
-bus press OK "push button" || fail "no OK button in the high scores"
-scores_closed() { ! bus showing dialog "$TITLE High Scores"; }
-wait_for 20 scores_closed || fail "OK did not close the high scores"
-
-press_aside "About..." "menu item"
-wait_for 20 bus showing dialog "About $TITLE" || fail "About did not open"
-shoot about
-bus press OK "push button" || fail "no OK button in About"
-about_closed() { ! bus showing dialog "About $TITLE"; }
-wait_for 20 about_closed || fail "OK did not close About"
+# open_and_close MENU-ITEM DIALOG SHOT: the menu item opens the dialog, its
+# OK button closes it.
+open_and_close() {
+  press_aside "$1" "menu item"
+  wait_for 20 bus showing dialog "$2" || fail "$1 did not open $2"
+  shoot "$3"
+  bus press OK "push button" || fail "no OK button in $2"
+  dialog=$2
+  closed() { ! bus showing dialog "$dialog"; }
+  wait_for 20 closed || fail "OK did not close $2"
+}
+open_and_close "High Scores" "$TITLE High Scores" highscores
+open_and_close "About..." "About $TITLE" about
 
 press_aside Exit "menu item"
 wait_for 20 eval '! kill -0 "$game_pid" 2>/dev/null' || fail "Exit did not end the program"
