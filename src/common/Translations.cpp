@@ -1,6 +1,7 @@
 #include "common/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -31,6 +32,28 @@ bool CLocale()
     return true;
 }
 
+// The translation for a locale tag such as "pt-BR", "pt_BR.UTF-8" or "de":
+// the region's own (pt_BR) first, then the language's (de), then the one
+// translation of that language there is (pt for pt_BR); empty if none.
+QString TranslationFor(const QString& tag)
+{
+    const QString name = tag.section(QRegularExpression(QStringLiteral("[.@]")), 0, 0)
+                             .replace(QLatin1Char('-'), QLatin1Char('_'));
+    const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
+    const QString region = name.section(QLatin1Char('_'), -1).toUpper();
+    const QString regional = language + QLatin1Char('_') + region;
+    if (name.contains(QLatin1Char('_')) && QFile::exists(GameTranslation(regional))) {
+        return regional;
+    }
+    if (QFile::exists(GameTranslation(language))) {
+        return language;
+    }
+    const QStringList others = QDir(QStringLiteral(":/i18n"))
+                                   .entryList({QStringLiteral("brightmoose-derudirodozir_%1_*.qm").arg(language)},
+                                              QDir::Files, QDir::Name);
+    return others.isEmpty() ? QString() : others.first().section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+}
+
 QString ChosenLanguage(const QString& wanted)
 {
     if (wanted.isEmpty() && CLocale()) {
@@ -38,9 +61,11 @@ QString ChosenLanguage(const QString& wanted)
     }
     const QStringList tags = wanted.isEmpty() ? QLocale::system().uiLanguages() : QStringList{wanted};
     for (const QString& tag : tags) {
-        const QString language = tag.section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower();
         // English first means English, even where a later language is spoken.
-        if (language == QLatin1String("en") || QFile::exists(GameTranslation(language))) {
+        if (tag.section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower() == QLatin1String("en")) {
+            return QStringLiteral("en");
+        }
+        if (const QString language = TranslationFor(tag); !language.isEmpty()) {
             return language;
         }
     }
