@@ -1,11 +1,11 @@
 // Benchmarks of the rules, the saved-game file and the high-score store.
-#include "game/Game.h"
-#include "game/RandomSource.h"
-#include "savegame/SavedGame.h"
-#include "savegame/SavedGameFile.h"
-#include "scores/BrightmooseConcentrationModule.h"
-#include "scores/HighScores.h"
-#include "scores/SqliteRegistryStore.h"
+#include "Game.h"
+#include "RandomSource.h"
+#include "SavedGame.h"
+#include "SavedGameFile.h"
+#include "BrightmooseConcentrationModule.h"
+#include "HighScores.h"
+#include "SqliteRegistryStore.h"
 
 #include <benchmark/benchmark.h>
 

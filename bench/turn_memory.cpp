@@ -4,11 +4,11 @@
 //
 //   turn_memory [turns]     (1000 by default; offscreen unless QT_QPA_PLATFORM says otherwise)
 
-#include "cards/CardFaces.h"
-#include "game/RandomSource.h"
-#include "ui/CardImage.h"
-#include "ui/CardTable.h"
-#include "ui/frmBrightmooseConcentration.h"
+#include "CardFaces.h"
+#include "RandomSource.h"
+#include "CardImage.h"
+#include "CardTable.h"
+#include "frmBrightmooseConcentration.h"
 
 #include <QApplication>
 #include <QFile>

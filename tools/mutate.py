@@ -2,7 +2,7 @@
 """Mutation testing, run by hand: do the tests notice small faults planted in the code?
 
     tools/mutate.py [--sample N] [--seed S] [--tests REGEX] [--work DIR] [--list] FILE...
-    e.g. tools/mutate.py --sample 10 src/game/Game.cpp src/savegame/SavedGame.cpp
+    e.g. tools/mutate.py --sample 10 src/core/game/Game.cpp src/core/savegame/SavedGame.cpp
 
 FILE paths are relative to the repository root, whose working tree is only read:
 its files (as `git ls-files -co --exclude-standard` lists them, uncommitted changes

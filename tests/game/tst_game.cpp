@@ -1,5 +1,5 @@
 #include "RecordingGameWindow.h"
-#include "game/Game.h"
+#include "Game.h"
 
 #include <QtTest>
 
@@ -59,7 +59,7 @@ QString Seen(const RecordingGameWindow& w)
 class GameTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // One seed, one board: a change to the draw or to the redraw rule shows
     // here. Every deal holds each face once, face down; the clock's differ.
     void deals()

@@ -2,7 +2,7 @@
 // a save or an open at a name says. How the file is replaced is tested with
 // its own unit.
 
-#include "savegame/SavedGameFile.h"
+#include "SavedGameFile.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -101,7 +101,7 @@ std::filesystem::path Path(const QString& name)
 class TestSavedGame : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void layout()
     {
         const SavedGame game = MidGame();

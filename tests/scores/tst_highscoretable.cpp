@@ -47,7 +47,7 @@ class TestHighScoreTable : public QObject {
                + QString::fromStdString(bmd::ValueText(value));
     }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         file_ = dir_.filePath(QStringLiteral("registry.sqlite"));

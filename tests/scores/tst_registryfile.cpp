@@ -5,7 +5,7 @@
 #include "FileBytes.h"
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
-#include "scores/BrightmooseConcentrationModule.h"
+#include "BrightmooseConcentrationModule.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -51,7 +51,7 @@ class TestRegistryFile : public QObject {
 
     QStringList SetAside() const { return QDir(dir_->path()).entryList({"*damaged*"}, QDir::Files, QDir::Name); }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         // Characters that a file name may hold and a URI must escape.

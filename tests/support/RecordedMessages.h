@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/MessageBoxes.h"
+#include "MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

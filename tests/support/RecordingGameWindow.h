@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cards/CardFaces.h"
-#include "game/Game.h"
-#include "game/RandomSource.h"
-#include "savegame/SavedGame.h"
-#include "seam/GameWindow.h"
+#include "CardFaces.h"
+#include "Game.h"
+#include "RandomSource.h"
+#include "SavedGame.h"
+#include "GameWindow.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,9 +2,9 @@
 
 // Building, storing and reading high-score tables in tests.
 
-#include "scores/BrightmooseConcentrationModule.h"
-#include "scores/HighScores.h"
-#include "scores/SqliteRegistryStore.h"
+#include "BrightmooseConcentrationModule.h"
+#include "HighScores.h"
+#include "SqliteRegistryStore.h"
 
 #include <QFile>
 #include <QStringList>

@@ -2,8 +2,8 @@
 
 #include "RecordingGameWindow.h"
 #include "ScoreTables.h"
-#include "ui/ScoreKeeper.h"
-#include "ui/frmBrightmooseConcentration.h"
+#include "ScoreKeeper.h"
+#include "frmBrightmooseConcentration.h"
 
 #include <QtTest>
 

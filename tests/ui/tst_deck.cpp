@@ -1,5 +1,5 @@
 #include "RecordedMessages.h"
-#include "ui/DeckSmall.h"
+#include "DeckSmall.h"
 
 #include <QtTest>
 
@@ -10,7 +10,7 @@ class DeckTest : public QObject {
 
     RecordedMessages messages_;
 
-private slots:
+private Q_SLOTS:
     void init() { messages_.texts.clear(); }
 
     void picturesAndSurfaceHaveTheirSizes()

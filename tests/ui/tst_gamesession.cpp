@@ -6,12 +6,12 @@
 #include "ScoredTable.h"
 #include "StoreFileProbe.h"
 #include "WhileModal.h"
-#include "savegame/SavedGameFile.h"
-#include "ui/CardImage.h"
-#include "ui/CardTable.h"
-#include "ui/GameSession.h"
-#include "ui/frmBrightmooseConcentration.h"
-#include "ui/frmHighScores.h"
+#include "SavedGameFile.h"
+#include "CardImage.h"
+#include "CardTable.h"
+#include "GameSession.h"
+#include "frmBrightmooseConcentration.h"
+#include "frmHighScores.h"
 
 #include <QDir>
 #include <QLabel>
@@ -63,7 +63,7 @@ class GameSessionTest : public QObject {
         PlayEveryPair(session.MainWindow()->GameLogic());
     }
 
-private slots:
+private Q_SLOTS:
     void init() { messages_.emplace(); }
     void cleanup() { messages_.reset(); }
 

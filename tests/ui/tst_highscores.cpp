@@ -5,8 +5,8 @@
 #include "Contrast.h"
 #include "RecordedMessages.h"
 #include "ScoreTables.h"
-#include "ui/ScoreKeeper.h"
-#include "ui/frmHighScores.h"
+#include "ScoreKeeper.h"
+#include "frmHighScores.h"
 
 #include <QAction>
 #include <QLabel>
@@ -80,7 +80,7 @@ class TestHighScoresWindow : public QObject {
         return window;
     }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();

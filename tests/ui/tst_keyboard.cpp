@@ -5,9 +5,9 @@
 #include "RecordedMessages.h"
 #include "ScoredTable.h"
 #include "WhileModal.h"
-#include "ui/CardImage.h"
-#include "ui/CardTable.h"
-#include "ui/frmHighScores.h"
+#include "CardImage.h"
+#include "CardTable.h"
+#include "frmHighScores.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -62,7 +62,7 @@ class KeyboardTest : public QObject {
     std::optional<RecordedMessages> messages_;
     QTemporaryDir dir_;
 
-private slots:
+private Q_SLOTS:
     void init() { messages_.emplace(); }
     void cleanup() { messages_.reset(); }
 

@@ -1,9 +1,9 @@
 #include "Contrast.h"
 #include "RecordingGameWindow.h"
-#include "ui/CardImage.h"
-#include "ui/CardTable.h"
-#include "ui/DeckSmall.h"
-#include "ui/frmBrightmooseConcentration.h"
+#include "CardImage.h"
+#include "CardTable.h"
+#include "DeckSmall.h"
+#include "frmBrightmooseConcentration.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -37,7 +37,7 @@ class MainWindowTest : public QObject {
         return window.Table()->Card(index)->Picture().cacheKey();
     }
 
-private slots:
+private Q_SLOTS:
     // The cards lie in six rows of nine, evenly spaced, none over another,
     // between the toolbar and the status bar, which leave no room for
     // another row or column. Resizing moves no card, and only the web

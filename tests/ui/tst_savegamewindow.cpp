@@ -6,12 +6,12 @@
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
 #include "WhileModal.h"
-#include "savegame/SavedGameFile.h"
-#include "ui/CardImage.h"
-#include "ui/CardTable.h"
-#include "ui/DeckSmall.h"
-#include "ui/GameFiles.h"
-#include "ui/frmBrightmooseConcentration.h"
+#include "SavedGameFile.h"
+#include "CardImage.h"
+#include "CardTable.h"
+#include "DeckSmall.h"
+#include "GameFiles.h"
+#include "frmBrightmooseConcentration.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -70,7 +70,7 @@ class SaveGameWindowTest : public QObject {
                  saveOn ? "on" : "off");
     }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         messages_.texts.clear();

@@ -1,5 +1,5 @@
-#include "ui/frmAbout.h"
-#include "ui/frmSplash.h"
+#include "frmAbout.h"
+#include "frmSplash.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +13,7 @@ using namespace bmd::ui;
 class ShellWindowsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void copyrightNotice_data()
     {
         QTest::addColumn<int>("year");

@@ -1,11 +1,11 @@
 #include "RecordedMessages.h"
 #include "ScoreTables.h"
-#include "common/Translations.h"
-#include "ui/CardTable.h"
-#include "ui/GameFiles.h"
-#include "ui/ScoreKeeper.h"
-#include "ui/frmBrightmooseConcentration.h"
-#include "ui/frmHighScores.h"
+#include "Translations.h"
+#include "CardTable.h"
+#include "GameFiles.h"
+#include "ScoreKeeper.h"
+#include "frmBrightmooseConcentration.h"
+#include "frmHighScores.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -20,7 +20,7 @@ using namespace bmd::ui;
 class TranslationsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cleanupTestCase() { InstallTranslations(QStringLiteral("en")); }
 
     void windowsInLanguage_data()

@@ -3,7 +3,7 @@
 
 #include "AsAnotherUser.h"
 #include "FileBytes.h"
-#include "util/SafeFileReplace.h"
+#include "SafeFileReplace.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -65,7 +65,7 @@ QMap<QString, QByteArray> Snapshot(const QString& folder)
 class TestSafeFileReplace : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // What lies at the chosen name decides. A new file is made, a regular
     // file replaced with its permissions kept, a link followed to the file it
     // names (made if missing), and nothing else is left in the folder.
