@@ -1,10 +1,10 @@
 // Benchmarks of the rules, the saved-game file and the high-score store.
+#include "BrightmooseConcentrationModule.h"
 #include "Game.h"
+#include "HighScores.h"
 #include "RandomSource.h"
 #include "SavedGame.h"
 #include "SavedGameFile.h"
-#include "BrightmooseConcentrationModule.h"
-#include "HighScores.h"
 #include "SqliteRegistryStore.h"
 
 #include <benchmark/benchmark.h>

@@ -5,9 +5,9 @@
 //   turn_memory [turns]     (1000 by default; offscreen unless QT_QPA_PLATFORM says otherwise)
 
 #include "CardFaces.h"
-#include "RandomSource.h"
 #include "CardImage.h"
 #include "CardTable.h"
+#include "RandomSource.h"
 #include "frmBrightmooseConcentration.h"
 
 #include <QApplication>

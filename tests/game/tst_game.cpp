@@ -1,5 +1,5 @@
-#include "RecordingGameWindow.h"
 #include "Game.h"
+#include "RecordingGameWindow.h"
 
 #include <QtTest>
 

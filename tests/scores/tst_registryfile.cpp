@@ -2,10 +2,10 @@
 // shared by two writers. The game goes on and nothing is lost.
 
 #include "AsAnotherUser.h"
+#include "BrightmooseConcentrationModule.h"
 #include "FileBytes.h"
 #include "ScoreTables.h"
 #include "StoreFileProbe.h"
-#include "BrightmooseConcentrationModule.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

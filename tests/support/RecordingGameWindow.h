@@ -2,9 +2,9 @@
 
 #include "CardFaces.h"
 #include "Game.h"
+#include "GameWindow.h"
 #include "RandomSource.h"
 #include "SavedGame.h"
-#include "GameWindow.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "RecordingGameWindow.h"
-#include "ScoreTables.h"
 #include "ScoreKeeper.h"
+#include "ScoreTables.h"
 #include "frmBrightmooseConcentration.h"
 
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "RecordedMessages.h"
 #include "DeckSmall.h"
+#include "RecordedMessages.h"
 
 #include <QtTest>
 

@@ -4,8 +4,8 @@
 
 #include "Contrast.h"
 #include "RecordedMessages.h"
-#include "ScoreTables.h"
 #include "ScoreKeeper.h"
+#include "ScoreTables.h"
 #include "frmHighScores.h"
 
 #include <QAction>

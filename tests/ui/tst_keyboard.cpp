@@ -2,11 +2,11 @@
 // it through Qt's accessibility interfaces (offscreen: no events, but the
 // names, roles and states a screen reader asks for).
 
+#include "CardImage.h"
+#include "CardTable.h"
 #include "RecordedMessages.h"
 #include "ScoredTable.h"
 #include "WhileModal.h"
-#include "CardImage.h"
-#include "CardTable.h"
 #include "frmHighScores.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
-#include "Contrast.h"
-#include "RecordingGameWindow.h"
 #include "CardImage.h"
 #include "CardTable.h"
+#include "Contrast.h"
 #include "DeckSmall.h"
+#include "RecordingGameWindow.h"
 #include "frmBrightmooseConcentration.h"
 
 #include <QAccessible>

@@ -2,15 +2,15 @@
 // the panels after an open, and the messages of a failure. What the file
 // holds and which files are refused is left to the core's tests.
 
-#include "FileBytes.h"
-#include "RecordedMessages.h"
-#include "RecordingGameWindow.h"
-#include "WhileModal.h"
-#include "SavedGameFile.h"
 #include "CardImage.h"
 #include "CardTable.h"
 #include "DeckSmall.h"
+#include "FileBytes.h"
 #include "GameFiles.h"
+#include "RecordedMessages.h"
+#include "RecordingGameWindow.h"
+#include "SavedGameFile.h"
+#include "WhileModal.h"
 #include "frmBrightmooseConcentration.h"
 
 #include <QAction>

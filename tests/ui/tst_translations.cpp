@@ -1,9 +1,9 @@
-#include "RecordedMessages.h"
-#include "ScoreTables.h"
-#include "Translations.h"
 #include "CardTable.h"
 #include "GameFiles.h"
+#include "RecordedMessages.h"
 #include "ScoreKeeper.h"
+#include "ScoreTables.h"
+#include "Translations.h"
 #include "frmBrightmooseConcentration.h"
 #include "frmHighScores.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CardFaces.h"
-#include "SavedGame.h"
 #include "GameWindow.h"
+#include "SavedGame.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Opening the store: a file made, damaged ones set aside, read-only and
 // busy ones told apart, and the SQLite connection with its statements.
 
-#include "SqliteHandles.h"
 #include "Log.h"
+#include "SqliteHandles.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,10 +1,10 @@
 #include "BuildInfo.h"
+#include "GameSession.h"
 #include "GameStyle.h"
+#include "HyperJump.h"
 #include "Logging.h"
 #include "Translations.h"
 #include "WindowStyle.h"
-#include "HyperJump.h"
-#include "GameSession.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,10 +1,10 @@
 #include "HelpWindow.h"
 
 #include "Announcer.h"
-#include "Logging.h"
-#include "WindowStyle.h"
 #include "HelpFiles.h"
 #include "HyperJump.h"
+#include "Logging.h"
+#include "WindowStyle.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "CardTable.h"
 
-#include "WindowStyle.h"
 #include "Accessibility.h"
 #include "CardImage.h"
 #include "DeckSmall.h"
+#include "WindowStyle.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "ScoreKeeper.h"
 
+#include "GameFiles.h"
 #include "MessageBoxes.h"
 #include "SqliteRegistryStore.h"
-#include "GameFiles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessageBoxes.h"
 #include "HighScores.h"
+#include "MessageBoxes.h"
 
 #include <QObject>
 #include <QString>

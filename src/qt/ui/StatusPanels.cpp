@@ -1,8 +1,8 @@
 #include "StatusPanels.h"
 
 #include "CardFaces.h"
-#include "WindowStyle.h"
 #include "HyperJump.h"
+#include "WindowStyle.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
-#include "BuildInfo.h"
 #include "Art.h"
-#include "WindowStyle.h"
+#include "BuildInfo.h"
 #include "Copyright.h"
+#include "WindowStyle.h"
 
 #include <QDate>
 #include <QLabel>

@@ -1,16 +1,16 @@
 #include "frmBrightmooseConcentration.h"
 
-#include "Art.h"
 #include "Announcer.h"
-#include "MessageBoxes.h"
-#include "WindowStyle.h"
-#include "HelpFiles.h"
-#include "HtmlHelp.h"
+#include "Art.h"
 #include "CardImage.h"
 #include "CardTable.h"
 #include "FileDialogs.h"
 #include "GameFiles.h"
+#include "HelpFiles.h"
 #include "HelpMenu.h"
+#include "HtmlHelp.h"
+#include "MessageBoxes.h"
+#include "WindowStyle.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Game.h"
-#include "RandomSource.h"
 #include "GameWindow.h"
 #include "HighScoresOpener.h"
+#include "RandomSource.h"
 #include "StatusPanels.h"
 
 #include <QMainWindow>

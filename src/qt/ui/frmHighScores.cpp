@@ -1,12 +1,12 @@
 #include "frmHighScores.h"
 
-#include "Announcer.h"
-#include "MessageBoxes.h"
-#include "WindowStyle.h"
-#include "HelpFiles.h"
 #include "Accessibility.h"
+#include "Announcer.h"
+#include "HelpFiles.h"
 #include "HelpMenu.h"
+#include "MessageBoxes.h"
 #include "ScoreKeeper.h"
+#include "WindowStyle.h"
 
 #include <QAction>
 #include <QApplication>
