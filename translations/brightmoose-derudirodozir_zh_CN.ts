@@ -629,7 +629,7 @@ It stays in the high-score table until you close the game.</source>
     <message>
         <source>&amp;Name:</source>
         <extracomment>A label 41 pixels wide.</extracomment>
-        <translation>姓名(&amp;N)：</translation>
+        <translation>姓名(&amp;N)</translation>
     </message>
     <message>
         <source>Enter your name here.</source>
