@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A memory card game: find the 27 pairs among 54 cards in as few tries as you can.</source>
-        <translation>Un juego de memoria con cartas: encuentre las 27 parejas entre 54 cartas en el menor número de turnos posible.</translation>
+        <translation>Un juego de memoria con cartas: encuentre las 27 parejas entre 54 cartas en el menor número de intentos posible.</translation>
     </message>
     <message>
         <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>A saved game (.bcx) to open.</source>
-        <translation>Una partida guardada (.bcx) que abrir.</translation>
+        <translation>Abre una partida guardada (.bcx).</translation>
     </message>
     <message>
         <source>[file]</source>
@@ -114,7 +114,7 @@
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -139,7 +139,7 @@
         <source>The web page could not be opened: no web browser could be started.
 
 Its address is %1</source>
-        <translation>No se pudo abrir la página web: no se pudo iniciar ningún navegador.
+        <translation>No se pudo abrir la página web porque no se logró iniciar ningún navegador.
 
 La dirección de la página es %1</translation>
     </message>
@@ -160,11 +160,11 @@ La dirección de la página es %1</translation>
     </message>
     <message>
         <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Las parejas hechas (%1) no coinciden con las %2 parejas retiradas de la mesa</translation>
+        <translation>Las parejas encontradas (%1) no coinciden con las %2 parejas retiradas de la mesa</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
-        <translation>Hay menos turnos (%1) que parejas hechas (%2)</translation>
+        <translation>Hay menos intentos (%1) que parejas encontradas (%2)</translation>
     </message>
     <message>
         <source>It is a named pipe, not a file</source>
@@ -210,11 +210,11 @@ La dirección de la página es %1</translation>
     </message>
     <message>
         <source>Tries %1</source>
-        <translation>Turnos %1</translation>
+        <translation>Intentos %1</translation>
     </message>
     <message>
         <source>Matches made %1</source>
-        <translation>Parejas hechas %1</translation>
+        <translation>Parejas encontradas %1</translation>
     </message>
     <message>
         <source>Matches remaining %1</source>
@@ -600,7 +600,7 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
     <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
-        <translation>Pareja de %1. %2 hechas, %3 restantes.</translation>
+        <translation>Pareja de %1. %2 encontradas, %3 restantes.</translation>
     </message>
     <message>
         <source>%1 tries: not among the ten best.</source>
@@ -668,7 +668,7 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
     <message>
         <source>Score</source>
         <extracomment>The grid&apos;s headers: the score (the tries a game took) in a column 47 pixels wide, then the player.</extracomment>
-        <translation>Turnos</translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <source>Player</source>
