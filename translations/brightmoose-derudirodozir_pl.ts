@@ -201,7 +201,7 @@ Adres strony: %1</translation>
     <message>
         <source>Matches Made</source>
         <extracomment>A status bar caption: it must fit a panel 81 pixels wide.</extracomment>
-        <translation>Znalezione</translation>
+        <translation>Znalezione pary</translation>
     </message>
     <message>
         <source>Matches Remaining</source>
