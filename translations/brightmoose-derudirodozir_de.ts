@@ -646,11 +646,11 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
     <message>
         <source>&amp;Save</source>
         <extracomment>A button 57 pixels wide.</extracomment>
-        <translation>&amp;Speichern</translation>
+        <translation>&amp;Erfassen</translation>
     </message>
     <message>
         <source>Click to save your name.</source>
-        <translation>Klicken Sie hier, um Ihren Namen zu speichern.</translation>
+        <translation>Klicken Sie hier, um Ihren Namen zu erfassen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
