@@ -184,7 +184,7 @@ Die Adresse der Seite lautet %1</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation>Das ist keine gewöhnliche Datei</translation>
+        <translation>Das ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>The file is %1 bytes long; a saved game has at least 220</source>
@@ -646,11 +646,11 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
     <message>
         <source>&amp;Save</source>
         <extracomment>A button 57 pixels wide.</extracomment>
-        <translation>&amp;Sichern</translation>
+        <translation>&amp;Erfassen</translation>
     </message>
     <message>
         <source>Click to save your name.</source>
-        <translation>Klicken Sie hier, um Ihren Namen zu speichern.</translation>
+        <translation>Klicken Sie hier, um Ihren Namen zu erfassen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>

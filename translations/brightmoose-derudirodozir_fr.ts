@@ -105,7 +105,7 @@
         <source>&quot;%1&quot; is not a saved game this program can open.
 
 %2.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une partie enregistrée que ce programme peut ouvrir.
+        <translation>«&#xa0;%1&#xa0;» n’est pas une partie enregistrée que ce programme puisse ouvrir.
 
 %2.</translation>
     </message>
@@ -650,7 +650,7 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
     </message>
     <message>
         <source>Click to save your name.</source>
-        <translation>Cliquez pour enregistrer votre nom.</translation>
+        <translation>Cliquez pour valider votre nom.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -668,7 +668,7 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
     <message>
         <source>Score</source>
         <extracomment>The grid&apos;s headers: the score (the tries a game took) in a column 47 pixels wide, then the player.</extracomment>
-        <translation>Score</translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Player</source>
