@@ -667,7 +667,7 @@ Resta in classifica finché non chiudi il gioco.</translation>
     </message>
     <message>
         <source>The high scores are in use by another program; trying again…</source>
-        <translation>La classifica è in uso da parte di un altro programma; nuovo tentativo…</translation>
+        <translation>Un altro programma sta usando la classifica; nuovo tentativo…</translation>
     </message>
     <message>
         <source>Score</source>
