@@ -30,7 +30,6 @@ namespace {
 
 // Must match <virtualFolder> of assets/help/help.qhp.
 const QString kVirtualFolder = QStringLiteral("help");
-const QString kCollectionName = QStringLiteral("Brightmoose Derudirodozir Help.qhc");
 
 QString PageHtml(const QString& title, const QString& body)
 {
@@ -283,9 +282,12 @@ bool HelpWindow::RegisterHelpFile(const QString& file, const QString& collection
 
 QString HelpWindow::CollectionFile()
 {
+    // One catalogue per help file's folder (English, each language), so that
+    // two games in two languages do not take each other's help.
+    const QString collectionName = QFileInfo(helpFile_).dir().dirName() + QStringLiteral(".qhc");
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (!cache.isEmpty() && QDir().mkpath(cache) && QFileInfo(cache).isWritable()) {
-        return cache + QLatin1Char('/') + kCollectionName;
+        return cache + QLatin1Char('/') + collectionName;
     }
     // No cache folder: a private temporary one lasts as long as the window.
     if (!fallbackCache_) {
@@ -295,7 +297,7 @@ QString HelpWindow::CollectionFile()
         loadError_ = tr("There is no folder to keep the help catalogue in.");
         return {};
     }
-    return fallbackCache_->filePath(kCollectionName);
+    return fallbackCache_->filePath(collectionName);
 }
 
 QUrl HelpWindow::TopicUrl(const QString& topic) const
