@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace bmd::shell {
@@ -54,7 +55,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     if (engine_ && url.scheme() == QLatin1String("qthelp")) {
-        return engine_->fileData(url.adjusted(QUrl::RemoveFragment));
+        QByteArray data = engine_->fileData(url.adjusted(QUrl::RemoveFragment));
+        // The pages' text in one face: the game's, or the one for the
+        // interface language's script where the game's lacks its letters.
+        if (type == QTextDocument::StyleSheetResource) {
+            data.replace("\"Comic Sans MS\"", "\"" + ui::GameFont().family().toUtf8() + '"');
+        }
+        return data;
     }
     return QTextBrowser::loadResource(type, name);
 }
