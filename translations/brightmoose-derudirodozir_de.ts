@@ -8,10 +8,6 @@
         <translation>Ein Gedächtnisspiel mit Karten: Finden Sie die 27 Paare unter 54 Karten in möglichst wenigen Zügen.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Zeigt das Spiel in dieser Sprache: de, en, es oder fr. Ohne diese Angabe folgt das Spiel der Sprache des Systems.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>Sprache</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Zeigt das Spiel in dieser Sprache: %1. Ohne diese Angabe folgt das Spiel der Sprache des Systems.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>Die Sprache „%1“ gibt es nicht; das Spiel spricht %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ Die Adresse der Seite lautet %1</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Verzeichnis</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ Die Adresse der Seite lautet %1</translation>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>Karte %1 an Position %2 wurde gefunden, ihre Partnerkarte %3 an Position %4 liegt aber noch auf dem Tisch</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Die gefundenen Paare (%1) passen nicht zu den %2 abgeräumten Paaren</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,19 @@ Die Adresse der Seite lautet %1</translation>
         <source>Not a regular file</source>
         <translation>Das ist keine reguläre Datei</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>Die Datei ist %1 Byte lang; ein gespeichertes Spiel hat mindestens 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Die gefundenen Paare (%1) passen nicht zu dem %n abgeräumten Paar</numerusform>
+            <numerusform>Die gefundenen Paare (%1) passen nicht zu den %n abgeräumten Paaren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>Die Datei ist %n Byte lang; ein gespeichertes Spiel hat mindestens 220</numerusform>
+            <numerusform>Die Datei ist %n Byte lang; ein gespeichertes Spiel hat mindestens 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -585,26 +613,31 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
         <translation>Spiel beendet!</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Kein Paar. 1 Versuch.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Kein Paar. %1 Versuche.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Letztes Paar: %1. %2 Versuche.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
         <translation>Paar: %1. %2 gefunden, %3 übrig.</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>%1 Versuche: nicht unter den zehn besten.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Kein Paar. %n Versuch.</numerusform>
+            <numerusform>Kein Paar. %n Versuche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Letztes Paar: %1. %n Versuch.</numerusform>
+            <numerusform>Letztes Paar: %1. %n Versuche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n Versuch: nicht unter den zehn besten.</numerusform>
+            <numerusform>%n Versuche: nicht unter den zehn besten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -687,11 +720,6 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
         <translation>Die Bestenliste wird von einem anderen Programm verwendet; neuer Versuch …</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>%1 Versuche: Platz %2 der zehn besten. Geben Sie Ihren Namen ein und drücken Sie die Eingabetaste.</translation>
-    </message>
-    <message>
         <source>Name saved: place %1.</source>
         <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
         <translation>Name gespeichert: Platz %1.</translation>
@@ -700,10 +728,21 @@ Es bleibt in der Bestenliste, bis Sie das Spiel beenden.</translation>
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Ihr Ergebnis ist noch nicht gespeichert: Geben Sie Ihren Namen ein und drücken Sie die Eingabetaste.</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>%1 Versuche: nicht unter den zehn besten.</translation>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n Versuch: Platz %1 der zehn besten. Geben Sie Ihren Namen ein und drücken Sie die Eingabetaste.</numerusform>
+            <numerusform>%n Versuche: Platz %1 der zehn besten. Geben Sie Ihren Namen ein und drücken Sie die Eingabetaste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n Versuch: nicht unter den zehn besten.</numerusform>
+            <numerusform>%n Versuche: nicht unter den zehn besten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

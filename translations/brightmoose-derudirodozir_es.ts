@@ -8,10 +8,6 @@
         <translation>Un juego de memoria con cartas: encuentre las 27 parejas entre 54 cartas en el menor número de intentos posible.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Muestra el juego en este idioma: de, en, es o fr. Sin esta opción, el juego usa el idioma del sistema.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>idioma</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[archivo]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Muestra el juego en este idioma: %1. Sin esta opción, el juego usa el idioma del sistema.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>El idioma «%1» no está disponible; el juego habla %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ La dirección de la página es %1</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ La dirección de la página es %1</translation>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>La carta %1 de la posición %2 se ha encontrado, pero su pareja, la carta %3 de la posición %4, sigue en la mesa</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Las parejas encontradas (%1) no coinciden con las %2 parejas retiradas de la mesa</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,19 @@ La dirección de la página es %1</translation>
         <source>Not a regular file</source>
         <translation>No es un archivo normal</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>El archivo tiene %1 bytes; una partida guardada tiene al menos 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Las parejas encontradas (%1) no coinciden con la %n pareja retirada de la mesa</numerusform>
+            <numerusform>Las parejas encontradas (%1) no coinciden con las %n parejas retiradas de la mesa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>El archivo tiene %n byte; una partida guardada tiene al menos 220</numerusform>
+            <numerusform>El archivo tiene %n bytes; una partida guardada tiene al menos 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -585,26 +613,31 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
         <translation>¡Fin de la partida!</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Sin pareja. 1 intento.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Sin pareja. %1 intentos.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Última pareja: %1. %2 intentos.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
-        <translation>Pareja de %1. %2 encontradas, %3 restantes.</translation>
+        <translation>Pareja de %1. Encontradas: %2, quedan: %3.</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>%1 intentos: fuera de los diez mejores.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Sin pareja. %n intento.</numerusform>
+            <numerusform>Sin pareja. %n intentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Última pareja: %1. %n intento.</numerusform>
+            <numerusform>Última pareja: %1. %n intentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n intento: fuera de los diez mejores.</numerusform>
+            <numerusform>%n intentos: fuera de los diez mejores.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -687,11 +720,6 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
         <translation>Otro programa está usando las mejores puntuaciones; se vuelve a intentar…</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>%1 intentos: puesto %2 de los diez mejores. Escriba su nombre y pulse Intro.</translation>
-    </message>
-    <message>
         <source>Name saved: place %1.</source>
         <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
         <translation>Nombre guardado: puesto %1.</translation>
@@ -700,10 +728,21 @@ Se queda en la tabla de las mejores puntuaciones hasta que cierre el juego.</tra
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Su puntuación aún no está guardada: escriba su nombre y pulse Intro.</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>%1 intentos: fuera de los diez mejores.</translation>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n intento: puesto %1 de los diez mejores. Escriba su nombre y pulse Intro.</numerusform>
+            <numerusform>%n intentos: puesto %1 de los diez mejores. Escriba su nombre y pulse Intro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n intento: fuera de los diez mejores.</numerusform>
+            <numerusform>%n intentos: fuera de los diez mejores.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>Un jeu de mémoire avec des cartes&#xa0;: trouvez les 27 paires parmi 54 cartes en aussi peu d’essais que possible.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Affiche le jeu dans cette langue&#xa0;: de, en, es ou fr. Sans cette option, le jeu suit la langue du système.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>langue</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[fichier]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Affiche le jeu dans cette langue : %1. Sans cette option, le jeu suit la langue du système.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>La langue « %1 » n’est pas disponible ; le jeu parle %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ Son adresse est %1</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, y compris les options propres à Qt.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ Son adresse est %1</translation>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>La carte %1 en position %2 a été trouvée, mais l’autre carte de sa paire, la carte %3 en position %4, est encore sur la table</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Les paires trouvées (%1) ne correspondent pas aux %2 paires retirées de la table</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,19 @@ Son adresse est %1</translation>
         <source>Not a regular file</source>
         <translation>Ce n’est pas un fichier ordinaire</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>Le fichier fait %1 octets&#xa0;; une partie enregistrée en fait au moins 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Les paires trouvées (%1) ne correspondent pas aux paires retirées de la table (%n)</numerusform>
+            <numerusform>Les paires trouvées (%1) ne correspondent pas aux paires retirées de la table (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>Le fichier fait %n octet ; une partie enregistrée en fait au moins 220</numerusform>
+            <numerusform>Le fichier fait %n octets ; une partie enregistrée en fait au moins 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -585,26 +613,31 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
         <translation>Partie terminée&#xa0;!</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Pas de paire. 1 essai.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Pas de paire. %1 essais.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Dernière paire&#xa0;: %1. %2 essais.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
-        <translation>Paire&#xa0;: %1. %2 trouvées, %3 restantes.</translation>
+        <translation>Paire : %1. Trouvées : %2, restantes : %3.</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>%1 essais&#xa0;: pas parmi les dix meilleurs.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Pas de paire. %n essai.</numerusform>
+            <numerusform>Pas de paire. %n essais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Dernière paire : %1. %n essai.</numerusform>
+            <numerusform>Dernière paire : %1. %n essais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n essai : pas parmi les dix meilleurs.</numerusform>
+            <numerusform>%n essais : pas parmi les dix meilleurs.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -687,11 +720,6 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
         <translation>Les meilleurs scores sont utilisés par un autre programme&#xa0;; nouvel essai…</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>%1 essais&#xa0;: place %2 parmi les dix meilleurs. Tapez votre nom et appuyez sur Entrée.</translation>
-    </message>
-    <message>
         <source>Name saved: place %1.</source>
         <extracomment>%1 the place (1 to 10) the name was saved at.</extracomment>
         <translation>Nom enregistré&#xa0;: place %1.</translation>
@@ -700,10 +728,21 @@ Il reste dans le tableau des meilleurs scores jusqu’à ce que vous fermiez le 
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Votre score n’est pas encore enregistré&#xa0;: tapez votre nom et appuyez sur Entrée.</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>%1 essais&#xa0;: pas parmi les dix meilleurs.</translation>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n essai : place %1 parmi les dix meilleurs. Tapez votre nom et appuyez sur Entrée.</numerusform>
+            <numerusform>%n essais : place %1 parmi les dix meilleurs. Tapez votre nom et appuyez sur Entrée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n essai : pas parmi les dix meilleurs.</numerusform>
+            <numerusform>%n essais : pas parmi les dix meilleurs.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

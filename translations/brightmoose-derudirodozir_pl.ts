@@ -8,10 +8,6 @@
         <translation>Pamięciowa gra w karty: znajdź 27 par wśród 54 kart w jak najmniejszej liczbie ruchów.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Wyświetla grę w tym języku: de, en, es lub fr. Bez tej opcji gra używa języka systemu.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>język</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[plik]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Wyświetla grę w tym języku: %1. Bez tej opcji gra używa języka systemu.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>Język „%1” nie jest dostępny; dostępne języki: %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ Adres strony: %1</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Katalog</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Wyświetla pomoc wraz z opcjami specyficznymi dla Qt.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ Adres strony: %1</translation>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>Karta %1 na pozycji %2 została znaleziona, ale jej para, karta %3 na pozycji %4, wciąż leży na stole</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Liczba znalezionych par (%1) nie zgadza się z liczbą par zdjętych ze stołu (%2)</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,21 @@ Adres strony: %1</translation>
         <source>Not a regular file</source>
         <translation>To nie jest zwykły plik</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>Rozmiar pliku w bajtach: %1; zapisana gra ma ich co najmniej 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Liczba znalezionych par (%1) nie zgadza się z tym, że ze stołu zdjęto %n parę</numerusform>
+            <numerusform>Liczba znalezionych par (%1) nie zgadza się z tym, że ze stołu zdjęto %n pary</numerusform>
+            <numerusform>Liczba znalezionych par (%1) nie zgadza się z tym, że ze stołu zdjęto %n par</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>Plik ma %n bajt; zapisana gra ma co najmniej 220</numerusform>
+            <numerusform>Plik ma %n bajty; zapisana gra ma co najmniej 220</numerusform>
+            <numerusform>Plik ma %n bajtów; zapisana gra ma co najmniej 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -581,19 +611,6 @@ Pozostanie on w tabeli najlepszych wyników do zamknięcia gry.</translation>
         <translation>Pomoc</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Brak pary. 1 ruch.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Brak pary. Ruchy: %1.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Ostatnia para: %1. Ruchy: %2.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
         <translation>Para: %1. Znalezione: %2, pozostałe: %3.</translation>
@@ -602,9 +619,30 @@ Pozostanie on w tabeli najlepszych wyników do zamknięcia gry.</translation>
         <source>Game Over!</source>
         <translation>Koniec gry!</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>Ruchy: %1. Wynik nie mieści się w pierwszej dziesiątce.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Brak pary. %n ruch.</numerusform>
+            <numerusform>Brak pary. %n ruchy.</numerusform>
+            <numerusform>Brak pary. %n ruchów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Ostatnia para: %1. %n ruch.</numerusform>
+            <numerusform>Ostatnia para: %1. %n ruchy.</numerusform>
+            <numerusform>Ostatnia para: %1. %n ruchów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n ruch: wynik poza pierwszą dziesiątką.</numerusform>
+            <numerusform>%n ruchy: wynik poza pierwszą dziesiątką.</numerusform>
+            <numerusform>%n ruchów: wynik poza pierwszą dziesiątką.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -679,16 +717,6 @@ Pozostanie on w tabeli najlepszych wyników do zamknięcia gry.</translation>
         <translation>Gracz</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>Ruchy: %1. Miejsce %2 w pierwszej dziesiątce. Wpisz swoje imię i naciśnij Enter.</translation>
-    </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>Ruchy: %1. Wynik nie mieści się w pierwszej dziesiątce.</translation>
-    </message>
-    <message>
         <source>Anonymous</source>
         <translation>Anonim</translation>
     </message>
@@ -704,6 +732,24 @@ Pozostanie on w tabeli najlepszych wyników do zamknięcia gry.</translation>
     <message>
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Twój wynik nie jest jeszcze zapisany: wpisz swoje imię i naciśnij Enter.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n ruch: miejsce %1 w pierwszej dziesiątce. Wpisz swoje imię i naciśnij Enter.</numerusform>
+            <numerusform>%n ruchy: miejsce %1 w pierwszej dziesiątce. Wpisz swoje imię i naciśnij Enter.</numerusform>
+            <numerusform>%n ruchów: miejsce %1 w pierwszej dziesiątce. Wpisz swoje imię i naciśnij Enter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n ruch: wynik poza pierwszą dziesiątką.</numerusform>
+            <numerusform>%n ruchy: wynik poza pierwszą dziesiątką.</numerusform>
+            <numerusform>%n ruchów: wynik poza pierwszą dziesiątką.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>Карточная игра на память: найдите 27 пар среди 54 карт, сделав как можно меньше ходов.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Показывать игру на этом языке: de, en, es или fr. Без этого параметра игра использует язык системы.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>язык</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[файл]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Показывать игру на этом языке: %1. Без этого параметра игра использует язык системы.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>Язык «%1» недоступен; доступные языки: %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ Its address is %1</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Вывод справки по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Вывод справки с особыми параметрами Qt.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ Its address is %1</source>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>Карта %1 в позиции %2 найдена, но её пара, карта %3 в позиции %4, всё ещё лежит на столе</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Число найденных пар (%1) не совпадает с числом пар, убранных со стола (%2)</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,21 @@ Its address is %1</source>
         <source>Not a regular file</source>
         <translation>Это не обычный файл</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>Размер файла в байтах: %1; у сохранённой игры он не меньше 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Число найденных пар (%1) не совпадает с тем, что со стола убрана %n пара</numerusform>
+            <numerusform>Число найденных пар (%1) не совпадает с тем, что со стола убраны %n пары</numerusform>
+            <numerusform>Число найденных пар (%1) не совпадает с тем, что со стола убрано %n пар</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>Длина файла — %n байт; у сохранённой игры она не меньше 220</numerusform>
+            <numerusform>Длина файла — %n байта; у сохранённой игры она не меньше 220</numerusform>
+            <numerusform>Длина файла — %n байт; у сохранённой игры она не меньше 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -581,19 +611,6 @@ It stays in the high-score table until you close the game.</source>
         <translation>Справка</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Пары нет. 1 ход.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Пары нет. Ходов: %1.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Последняя пара: %1. Ходов: %2.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
         <translation>Пара: %1. Найдено: %2, осталось: %3.</translation>
@@ -602,9 +619,30 @@ It stays in the high-score table until you close the game.</source>
         <source>Game Over!</source>
         <translation>Игра окончена!</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>Ходов: %1. Результат не вошёл в десятку лучших.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Пары нет. %n ход.</numerusform>
+            <numerusform>Пары нет. %n хода.</numerusform>
+            <numerusform>Пары нет. %n ходов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Последняя пара: %1. %n ход.</numerusform>
+            <numerusform>Последняя пара: %1. %n хода.</numerusform>
+            <numerusform>Последняя пара: %1. %n ходов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n ход: результат не вошёл в десятку лучших.</numerusform>
+            <numerusform>%n хода: результат не вошёл в десятку лучших.</numerusform>
+            <numerusform>%n ходов: результат не вошёл в десятку лучших.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -679,16 +717,6 @@ It stays in the high-score table until you close the game.</source>
         <translation>Игрок</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>Ходов: %1. Это %2-е место в десятке лучших. Введите своё имя и нажмите Enter.</translation>
-    </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>Ходов: %1. Результат не вошёл в десятку лучших.</translation>
-    </message>
-    <message>
         <source>Anonymous</source>
         <translation>Аноним</translation>
     </message>
@@ -704,6 +732,24 @@ It stays in the high-score table until you close the game.</source>
     <message>
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Ваш результат ещё не сохранён: введите своё имя и нажмите Enter.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n ход: %1-е место в десятке лучших. Введите своё имя и нажмите Enter.</numerusform>
+            <numerusform>%n хода: %1-е место в десятке лучших. Введите своё имя и нажмите Enter.</numerusform>
+            <numerusform>%n ходов: %1-е место в десятке лучших. Введите своё имя и нажмите Enter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n ход: результат не вошёл в десятку лучших.</numerusform>
+            <numerusform>%n хода: результат не вошёл в десятку лучших.</numerusform>
+            <numerusform>%n ходов: результат не вошёл в десятку лучших.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

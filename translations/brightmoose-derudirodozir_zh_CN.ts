@@ -8,10 +8,6 @@
         <translation>记忆翻牌游戏：在 54 张牌中找出全部 27 对，尝试次数越少越好。</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>以此语言显示游戏：de、en、es 或 fr。不指定时，游戏使用系统的语言。</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>语言</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[文件]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>以此语言显示游戏：%1。不指定时，游戏使用系统的语言。</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>没有“%1”这种语言；游戏支持的语言：%2。</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ Its address is %1</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>显示包括 Qt 特有选项的帮助。</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ Its address is %1</source>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>位置 %2 上的 %1 号牌已配对，但与它成对的位置 %4 上的 %3 号牌仍在牌桌上</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>已配对数（%1）与已离开牌桌的对数（%2）不一致</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,17 @@ Its address is %1</source>
         <source>Not a regular file</source>
         <translation>不是普通文件</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>文件长 %1 字节；游戏存档至少有 220 字节</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>已配对数（%1）与已离开牌桌的 %n 对不一致</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>文件长 %n 字节；游戏存档至少有 220 字节</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -581,19 +607,6 @@ It stays in the high-score table until you close the game.</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>不成对。已尝试 1 次。</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>不成对。已尝试 %1 次。</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>最后一对：%1。共尝试 %2 次。</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
         <translation>找到一对：%1。已配对 %2，剩余 %3。</translation>
@@ -602,9 +615,24 @@ It stays in the high-score table until you close the game.</source>
         <source>Game Over!</source>
         <translation>游戏结束！</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>尝试 %1 次：未进入前十名。</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>不成对。已尝试 %n 次。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>最后一对：%1。共尝试 %n 次。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>尝试 %n 次：未进入前十名。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -679,16 +707,6 @@ It stays in the high-score table until you close the game.</source>
         <translation>玩家</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>尝试 %1 次：在前十名中排第 %2 名。请输入您的姓名并按 Enter 键。</translation>
-    </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>尝试 %1 次：未进入前十名。</translation>
-    </message>
-    <message>
         <source>Anonymous</source>
         <translation>匿名</translation>
     </message>
@@ -704,6 +722,20 @@ It stays in the high-score table until you close the game.</source>
     <message>
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>您的成绩尚未保存：请输入您的姓名并按 Enter 键。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>尝试 %n 次：在前十名中排第 %1 名。请输入您的姓名并按 Enter 键。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>尝试 %n 次：未进入前十名。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

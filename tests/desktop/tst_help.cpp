@@ -2,24 +2,16 @@
 #include "HelpFiles.h"
 #include "HelpWindow.h"
 #include "HtmlHelp.h"
-#include "HyperJump.h"
-#include "RecordedMessages.h"
-#include "RecordingGameWindow.h"
 #include "ScoreKeeper.h"
+#include "Translations.h"
 #include "frmBrightmooseConcentration.h"
 #include "frmHighScores.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QHelpContentWidget>
-#include <QHelpEngine>
-#include <QHelpIndexModel>
-#include <QHelpLink>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QStandardPaths>
+#include <QHelpEngineCore>
+#include <QHelpIndexWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace bmd::shell;
@@ -27,21 +19,14 @@ using namespace bmd::shell;
 namespace {
 
 const QString kBuiltHelpFile = QStringLiteral(BMD_HELP_FILE);
+// The build's program folder, which holds the help folder.
+const QString kBuildFolder = QFileInfo(QFileInfo(kBuiltHelpFile).path()).path();
+const QStringList kPages{"Welcome.htm", "How_to_Play.htm", "Saving_and_Opening.htm", "High_Scores.htm", "Keys.htm"};
 
-// An executable folder with an empty help folder beside it; the help window,
-// not shown yet, looks there.
-struct GameFolder {
-    QTemporaryDir root;
-    const QString bin = root.filePath(QStringLiteral("bin"));
-    const QString helpFile = HelpFileCandidates(bin).first();
-    const QString installedFile = HelpFileCandidates(bin).last();
-    GameFolder()
-    {
-        QDir().mkpath(QFileInfo(helpFile).path());
-        QDir().mkpath(QFileInfo(installedFile).path());
-        HelpWindowFor(bin);
-    }
-};
+QUrl PageUrl(const QString& page)
+{
+    return QUrl(QStringLiteral("qthelp://%1/help/%2").arg(QHelpEngineCore::namespaceName(kBuiltHelpFile), page));
+}
 
 } // namespace
 
@@ -50,261 +35,139 @@ Q_DECLARE_METATYPE(HelpPane)
 class HelpTest : public QObject {
     Q_OBJECT
 
-    // A registered collection of the built file, for looking inside it.
-    QTemporaryDir collectionDir_;
-    std::unique_ptr<QHelpEngine> engine_;
-    QString namespace_;
-    QStringList opened_;
-
-    QUrl PageUrl(const QString& page) const
-    {
-        return QUrl(QStringLiteral("qthelp://%1/help/%2").arg(namespace_, page));
-    }
-
-public Q_SLOTS:
-    // Catches what the web commands hand to the desktop.
-    void Open(const QUrl& url) { opened_ << url.toString(); }
-
 private Q_SLOTS:
-    void initTestCase()
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        engine_ = std::make_unique<QHelpEngine>(collectionDir_.filePath(QStringLiteral("c.qhc")));
-        engine_->setUsesFilterEngine(true);
-        engine_->setReadOnly(false);
-        QVERIFY(engine_->setupData());
-        QVERIFY2(engine_->registerDocumentation(kBuiltHelpFile), qPrintable(engine_->error()));
-        namespace_ = QHelpEngineCore::namespaceName(kBuiltHelpFile);
-        CatchWebAddresses();
+        DestroyHelpWindow();
+        bmd::ui::InstallTranslations(QStringLiteral("en"));
     }
-    void cleanup() { DestroyHelpWindow(); }
-    void cleanupTestCase() { engine_.reset(); }
 
-    // Each page of the built file: its title, working links, a place in the
-    // table of contents under one root, and an index keyword leading to it.
-    void builtFileHoldsPages_data()
+    // In each language (the row) the help window opens that language's help,
+    // English where it has none. Every page loads, with a title in that
+    // language heading its contents entry (under one root), where one click
+    // shows it; every index keyword leads to a page.
+    void helpInEachLanguage_data()
     {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("title"); // the contents entry is the title or its start
-        QTest::addColumn<QString>("keyword");
-        const auto row = [](const char* page, const char* title, const char* keyword) {
-            QTest::newRow(page) << QString::fromLatin1(page) << QString::fromLatin1(title)
-                                << QString::fromLatin1(keyword);
-        };
-        row("Welcome.htm", "Welcome to Brightmoose Derudirodozir", "welcome");
-        row("High_Scores.htm", "High scores", "high scores");
-        row("How_to_Play.htm", "How to play", "jokers");
-        row("Saving_and_Opening.htm", "Saving and opening games", ".bcx files");
-        row("Keys.htm", "Keys and shortcuts", "F2");
-    }
-    void builtFileHoldsPages()
-    {
-        QFETCH(QString, page);
-        QFETCH(QString, title);
-        QFETCH(QString, keyword);
-        const QString html = QString::fromUtf8(engine_->fileData(PageUrl(page)));
-        QVERIFY2(html.contains(QStringLiteral("<title>%1</title>").arg(title)), qPrintable(page));
-        static const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.htm)"));
-        for (const auto& match : link.globalMatch(html)) {
-            QVERIFY2(!engine_->fileData(PageUrl(match.captured(1))).isEmpty(), qPrintable(match.captured(1)));
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en"; // first: the others' titles differ from its
+        for (const QString& language : bmd::ui::GameLanguages().filter(QRegularExpression("^(?!en$)"))) {
+            QTest::newRow(qPrintable(language)) << language;
         }
-        QTRY_VERIFY(engine_->contentModel()->rowCount() > 0);
-        QCOMPARE(engine_->contentModel()->rowCount(), 1);
-        const QModelIndex entry = engine_->contentWidget()->indexOf(PageUrl(page));
-        const QString entryText = entry.data(Qt::DisplayRole).toString();
-        QVERIFY2(!entryText.isEmpty() && title.startsWith(entryText), qPrintable(entryText));
-        QCOMPARE(entry.parent().isValid(), page != QLatin1String("Welcome.htm"));
-        QTRY_VERIFY(engine_->indexModel()->rowCount() > 0);
-        const QList<QHelpLink> documents = engine_->documentsForKeyword(keyword);
-        QCOMPARE(documents.size(), 1);
-        QCOMPARE(documents.first().url.adjusted(QUrl::RemoveFragment), PageUrl(page));
+    }
+    void helpInEachLanguage()
+    {
+        QFETCH(QString, language);
+        bmd::ui::InstallTranslations(language);
+        HelpWindow& window = HelpWindowFor(kBuildFolder);
+        window.ShowContents(kWelcomeTopic);
+        const QString own = HelpFileCandidates(kBuildFolder, language).first();
+        const bool translated = language != QLatin1String("en") && QFile::exists(own);
+        QCOMPARE(window.HelpFileInUse(), translated ? own : kBuiltHelpFile);
+        static QHash<QString, QString> english;
+        auto* contents = window.findChild<QHelpContentWidget*>();
+        QTRY_COMPARE(contents->model()->rowCount(), 1);
+        contents->expandAll();
+        for (const QString& page : kPages) {
+            const QModelIndex entry = contents->indexOf(PageUrl(page));
+            QCOMPARE(entry.parent().isValid(), page != kWelcomeTopic);
+            QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(entry).center());
+            QCOMPARE(window.ShownUrl().fileName(), page);
+            const QString title = window.Page()->documentTitle();
+            QVERIFY2(title.startsWith(entry.data().toString()), qPrintable(title));
+            QVERIFY2(language == QLatin1String("en") ? !(english[page] = title).isEmpty()
+                                                     : (title != english[page]) == translated,
+                     qPrintable(title));
+        }
+        auto* index = window.findChild<QHelpIndexWidget*>();
+        QTRY_VERIFY(index->model()->rowCount() > 20);
+        for (int row = 0; row < index->model()->rowCount(); ++row) {
+            window.ShowTopic(QStringLiteral("none.htm")); // a message, no page
+            index->setCurrentIndex(index->model()->index(row, 0));
+            index->activateCurrentItem();
+            QVERIFY2(kPages.contains(window.ShownUrl().fileName()),
+                     qPrintable(index->currentIndex().data().toString()));
+        }
     }
 
     // Each help command of the two game windows shows its page and pane in
-    // one help window of its own, which the next request reuses after it
-    // was closed; the web command of each opens the maker's site.
+    // one help window of its own, which a close key closes and the next
+    // request brings back.
     void windowCommands_data()
     {
         QTest::addColumn<bool>("highScoreWindow");
         QTest::addColumn<QString>("command");
         QTest::addColumn<HelpPane>("pane");
         QTest::addColumn<QString>("page");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QKeySequence>("closeKey");
-        const QKeySequence escape(Qt::Key_Escape);
-        const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
-        QTest::newRow("main Contents") << false << "mnuContents" << HelpPane::Topic << "Welcome.htm" << 0 << escape;
-        QTest::newRow("toolbar Help button")
-            << false << "Toolbar1_Help" << HelpPane::Contents << "Welcome.htm" << 0 << ctrlW;
-        QTest::newRow("main Index") << false << "mnuIndex" << HelpPane::Index << "Welcome.htm" << 1 << escape;
-        QTest::newRow("high scores Contents")
-            << true << "mnuContents" << HelpPane::Topic << "High_Scores.htm" << 0 << ctrlW;
-        QTest::newRow("high scores Index") << true << "mnuIndex" << HelpPane::Index << "Welcome.htm" << 1 << escape;
+        QTest::newRow("main Contents") << false << "mnuContents" << HelpPane::Topic << "Welcome.htm";
+        QTest::newRow("toolbar Help") << false << "Toolbar1_Help" << HelpPane::Contents << "Welcome.htm";
+        QTest::newRow("main Index") << false << "mnuIndex" << HelpPane::Index << "Welcome.htm";
+        QTest::newRow("scores Contents") << true << "mnuContents" << HelpPane::Topic << "High_Scores.htm";
+        QTest::newRow("scores Index") << true << "mnuIndex" << HelpPane::Index << "Welcome.htm";
     }
     void windowCommands()
     {
         QFETCH(bool, highScoreWindow);
         QFETCH(QString, command);
-        GameFolder folder;
-        QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
-        ScriptedRandom random(OrderedBoard());
-        bmd::ui::frmBrightmooseConcentration mainWindow(&random);
-        bmd::ui::ScoreKeeper scores(
-            QFile::encodeName(folder.root.filePath(QStringLiteral("registry.sqlite"))).toStdString());
+        QFETCH(HelpPane, pane);
+        HelpWindow* help = &HelpWindowFor(kBuildFolder);
+        bmd::ui::frmBrightmooseConcentration mainWindow;
+        bmd::ui::ScoreKeeper scores(std::filesystem::path{});
         bmd::ui::frmHighScores scoresWindow(&mainWindow, scores, false, 0);
         QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
-
-        HelpWindow* help = TheHelpWindow();
-        QVERIFY(!help->isVisible());
-        window.findChild<QAction*>(command)->trigger();
-        QCOMPARE(TheHelpWindow(), help);
-        QVERIFY(help->isVisible());
-        QVERIFY(help->parentWidget() == nullptr);
-        QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));
-        QCOMPARE(help->HelpFileInUse(), folder.helpFile);
-        QTEST(help->LastPane(), "pane");
-        QCOMPARE(help->ShownUrl().scheme(), QStringLiteral("qthelp"));
-        QTEST(help->ShownUrl().fileName(), "page");
-        QVERIFY(!help->Page()->toPlainText().isEmpty());
-        // The page's title is no frame, whose marks a screen reader reads as
-        // stray characters around the page.
-        const QString text = help->Page()->document()->toRawText().trimmed();
-        QVERIFY(!text.startsWith(QChar(0xFDD0)) && !text.endsWith(QChar(0xFDD1)));
-        QTEST(help->Panes()->currentIndex(), "tab");
-        QVERIFY(command != QLatin1String("mnuIndex") || help->IndexKeyword()->text().isEmpty());
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QFETCH(QKeySequence, closeKey);
-        QTest::keySequence(QApplication::focusWidget(), closeKey);
-        QVERIFY(!help->isVisible());
-        window.findChild<QAction*>(command)->trigger();
-        QCOMPARE(TheHelpWindow(), help);
-        QVERIFY(help->isVisible());
-
-        opened_.clear();
-        window.findChild<QAction*>("mnuBrightmoose")->trigger();
-        QCOMPARE(opened_, QStringList{QStringLiteral("http://www.brightmoose.example/")});
+        for (const QKeySequence closeKey : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            window.findChild<QAction*>(command)->trigger();
+            QVERIFY(TheHelpWindow() == help && help->isVisible() && !help->parentWidget()
+                    && !help->testAttribute(Qt::WA_QuitOnClose));
+            QVERIFY(help->HelpFileInUse() == kBuiltHelpFile && help->LastPane() == pane);
+            QTEST(help->ShownUrl().fileName(), "page");
+            QCOMPARE(help->Panes()->currentIndex(), pane == HelpPane::Index ? 1 : 0);
+            // The page's title is no frame, whose marks a screen reader reads
+            // as stray characters around the page.
+            const QString text = help->Page()->document()->toRawText().trimmed();
+            QVERIFY(!text.isEmpty() && !text.startsWith(QChar(0xFDD0)) && !text.endsWith(QChar(0xFDD1)));
+            QVERIFY(QTest::qWaitForWindowActive(help));
+            QTest::keySequence(QApplication::focusWidget(), closeKey);
+            QVERIFY(!help->isVisible());
+        }
     }
 
     // No help beside the program, a damaged file or only the installed one:
-    // the window says what is wrong, or shows the installed help; once the
-    // file is in place beside the program, it shows that.
+    // the window says what is wrong, or shows the installed help; a file put
+    // beside the program later shows where none could be loaded.
     void helpFileMissing_data()
     {
         QTest::addColumn<QByteArray>("besideProgram"); // empty: no file
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("no file") << QByteArray() << false << "looked for";
-        QTest::newRow("damaged file") << QByteArray("this is not a help file") << false << "could not be opened";
-        QTest::newRow("installed only") << QByteArray() << true << "";
+        QTest::addColumn<QString>("says");             // empty: the installed help shows
+        QTest::newRow("no file") << QByteArray() << "looked for";
+        QTest::newRow("damaged file") << QByteArray("this is not a help file") << "could not be opened";
+        QTest::newRow("installed only") << QByteArray() << "";
     }
     void helpFileMissing()
     {
         QFETCH(QByteArray, besideProgram);
-        QFETCH(bool, installed);
         QFETCH(QString, says);
-        GameFolder folder;
-        QVERIFY(besideProgram.isEmpty() || WriteBytes(folder.helpFile, besideProgram));
-        QVERIFY(!installed || QFile::copy(kBuiltHelpFile, folder.installedFile));
-
+        // A program folder whose help window looks for the help beside it,
+        // then in the installed folder.
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const auto [beside, installed] = std::pair(HelpFileCandidates(bin).first(), HelpFileCandidates(bin).last());
+        QVERIFY(QDir().mkpath(QFileInfo(beside).path()) && QDir().mkpath(QFileInfo(installed).path()));
+        HelpWindowFor(bin);
+        QVERIFY(besideProgram.isEmpty() || WriteBytes(beside, besideProgram));
+        QVERIFY(!says.isEmpty() || QFile::copy(kBuiltHelpFile, installed));
         HtmlHelp(HelpCommand::DisplayTopic, kWelcomeTopic);
         HelpWindow* window = TheHelpWindow();
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->IsHelpInstalled(), installed);
-        if (installed) {
-            QCOMPARE(window->HelpFileInUse(), folder.installedFile);
-            return;
-        }
-        QVERIFY(window->ShownUrl().isEmpty());
         const QString text = window->Page()->toPlainText();
-        for (const QString& part :
-             {QStringLiteral("Help is not installed"), says, QStringLiteral("Brightmoose Derudirodozir Help.qch")}) {
-            QVERIFY2(text.contains(part), qPrintable(text));
-        }
-
-        QFile::remove(folder.helpFile);
-        QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
+        QVERIFY2(says.isEmpty() ? window->ShownUrl().fileName() == kWelcomeTopic
+                                : text.contains("Help is not installed") && text.contains(says)
+                                      && text.contains("Help.qch") && window->ShownUrl().isEmpty(),
+                 qPrintable(text));
+        QFile::remove(beside);
+        QVERIFY(QFile::copy(kBuiltHelpFile, beside));
         HtmlHelp(HelpCommand::DisplayTopic, kHighScoresTopic);
-        QCOMPARE(TheHelpWindow(), window);
-        QVERIFY(window->IsHelpInstalled());
         QCOMPARE(window->ShownUrl().fileName(), kHighScoresTopic);
-    }
-
-    // One click on a Contents entry shows its page, as Enter on one does.
-    void contentsEntriesOpenOnOneClick()
-    {
-        GameFolder folder;
-        QVERIFY(QFile::copy(kBuiltHelpFile, folder.helpFile));
-        HtmlHelp(HelpCommand::DisplayToc, kWelcomeTopic);
-        HelpWindow* window = TheHelpWindow();
-        auto* contents = window->findChild<QHelpContentWidget*>();
-        const auto place = [&](const char* page) { return contents->visualRect(contents->indexOf(PageUrl(page))); };
-        QTRY_VERIFY(!place("Keys.htm").isEmpty());
-        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, place("Keys.htm").center());
-        QCOMPARE(window->ShownUrl().fileName(), QStringLiteral("Keys.htm"));
-        contents->setCurrentIndex(contents->indexOf(PageUrl("How_to_Play.htm")));
-        QTest::keyClick(contents, Qt::Key_Return);
-        QCOMPARE(window->ShownUrl().fileName(), QStringLiteral("How_to_Play.htm"));
-    }
-
-    // The desktop's opener as the game starts it: one that opens gets the
-    // address unchanged; one that fails ("no method available", status 3) or
-    // is missing, or an address no browser takes, gets the message with the
-    // address to copy.
-    void desktopOpener_data()
-    {
-        QTest::addColumn<QString>("opener"); // the stand-in xdg-open's script; "" for none
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("told");
-        const QString opens = "echo \"$1\" > \"$0.url\"";
-        const QString maker = bmd::shell::kMakerWebAddress;
-        QTest::newRow("opens") << opens << "http://www.brightmoose.example/games/derudirodozir?from=game#top" << false;
-        QTest::newRow("opens, secure") << opens << "https://www.brightmoose.example/" << false;
-        QTest::newRow("fails") << "echo 'xdg-open: no method available for opening' >&2; exit 3" << maker << true;
-        QTest::newRow("missing") << "" << maker << true;
-        QTest::newRow("no browser") << opens << "ftp://www.brightmoose.example/" << true;
-    }
-    void desktopOpener()
-    {
-        QFETCH(QString, opener);
-        QFETCH(bool, told);
-        QTemporaryDir bin;
-        const QString standIn = bin.filePath(QStringLiteral("xdg-open"));
-        if (!opener.isEmpty()) {
-            QFile script(standIn);
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write("#!/bin/sh\n" + opener.toUtf8() + "\n");
-            script.close();
-            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        }
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(bin.path()));
-        const auto restore = qScopeGuard([&] {
-            qputenv("PATH", path);
-            CatchWebAddresses();
-        });
-        QFETCH(QString, address);
-        RecordedMessages messages;
-        bmd::shell::InstallWebOpener();
-        HyperJump(address);
-        if (told) {
-            QTRY_COMPARE(messages.texts.size(), 1);
-            QVERIFY(messages.texts[0].endsWith(address));
-        } else {
-            QTRY_VERIFY(QFile::exists(standIn + ".url"));
-            QTest::qWait(100);
-            QCOMPARE(messages.texts, QStringList{});
-            QFile url(standIn + ".url");
-            QVERIFY(url.open(QIODevice::ReadOnly));
-            QCOMPARE(url.readAll().trimmed(), address.toUtf8());
-        }
-    }
-
-private:
-    void CatchWebAddresses()
-    {
-        for (const char* scheme : {"http", "https"}) {
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
-        }
+        QCOMPARE(window->HelpFileInUse(), says.isEmpty() ? installed : beside);
     }
 };
 

@@ -128,7 +128,7 @@ need_file "$share/man/man6/$app.6.gz"
 
 # ---- Nothing lands outside the places above ----
 stray=$(cd "$root" && find . -type f | sed 's|^\./|/|' | grep -vE \
-  "^/usr/bin/$app\$|^/usr/share/(applications|metainfo|mime/packages|icons/hicolor|$app|doc/$app|man/man6)/" || true)
+  "^/usr/bin/$app\$|^/usr/share/(applications|metainfo|mime/packages|icons/hicolor|$app|doc/$app|man/([a-z]{2}(_[A-Z]{2})?/)?man6)/" || true)
 [ -z "$stray" ] || fail "files outside the expected places: $stray"
 
 # ---- The installed program starts ----

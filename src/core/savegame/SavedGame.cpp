@@ -28,9 +28,12 @@ std::int16_t GetInt16(std::span<const std::uint8_t> bytes, std::size_t offset)
     return static_cast<std::int16_t>(bits); // two's complement since C++20
 }
 
-SavedGameStatus Rejected(const char* text, std::vector<int> numbers)
+SavedGameStatus Rejected(const char* text, std::vector<int> numbers, std::optional<int> count = std::nullopt)
 {
-    return {SavedGameError::NotASavedGame, FillIn(text, numbers), text, std::move(numbers)};
+    SavedGameStatus status{SavedGameError::NotASavedGame, FillIn(text, numbers, count.value_or(0)), text,
+                           std::move(numbers)};
+    status.count = count;
+    return status;
 }
 
 } // namespace
@@ -103,8 +106,8 @@ SavedGameStatus ValidateSavedGame(const SavedGame& game)
     const int pairsFound = cardsFound / 2; // whole pairs only, checked above
     if (game.MatchesMade != pairsFound) {
         return Rejected(
-            BMD_TRANSLATABLE("SavedGame", "The matches made (%1) do not agree with the %2 pairs off the board"),
-            {game.MatchesMade, pairsFound});
+            BMD_TRANSLATABLE_COUNT("SavedGame", "The matches made (%1) do not agree with the %n pairs off the board"),
+            {game.MatchesMade}, pairsFound);
     }
     // MatchesMade is at least 0 here, so this also turns away negative Tries.
     if (game.Tries < game.MatchesMade) {

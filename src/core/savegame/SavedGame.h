@@ -45,8 +45,8 @@ enum class SavedGameError {
 // Ok when error is None; otherwise reason says why in words a player can read,
 // in English. The window layer says it in the player's language from its
 // parts: the source text (context "SavedGame") with the numbers for its %1,
-// %2, ..., or, for a failure of the system, its error number (reason is then
-// the system's own text).
+// %2, ... and, where it says a count as %n, the count for its plural form, or, for a failure of the system, its error
+// number (reason is then the system's own text).
 struct SavedGameStatus {
     SavedGameStatus() = default;
     SavedGameStatus(SavedGameError kind, std::string why, const char* source = "", std::vector<int> values = {},
@@ -59,6 +59,7 @@ struct SavedGameStatus {
     std::string reason;
     const char* text = "";
     std::vector<int> numbers;
+    std::optional<int> count;
     int systemError = 0;
 
     bool Ok() const noexcept { return error == SavedGameError::None; }

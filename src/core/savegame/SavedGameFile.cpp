@@ -103,8 +103,10 @@ SavedGameReadResult ReadRecord(const fs::path& path)
     }
     const std::optional<SavedGame> game = DecodeSavedGame(std::span(bytes.data(), got));
     if (!game) {
-        const char* text = BMD_TRANSLATABLE("SavedGame", "The file is %1 bytes long; a saved game has at least 220");
-        result.status = {SavedGameError::TooShort, FillIn(text, {int(got)}), text, {int(got)}};
+        const char* text = BMD_TRANSLATABLE_COUNT("SavedGame",
+                                                  "The file is %n bytes long; a saved game has at least 220");
+        result.status = {SavedGameError::TooShort, FillIn(text, {}, int(got)), text};
+        result.status.count = int(got);
         return result;
     }
     result.status = ValidateSavedGame(*game);

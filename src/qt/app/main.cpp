@@ -71,8 +71,9 @@ std::filesystem::path ParseCommandLine(const QCoreApplication& app, int argc, ch
     parser.addVersionOption();
     parser.addOption({QStringLiteral("lang"),
                       QCoreApplication::translate("CommandLine",
-                                                  "Show the game in this language: de, en, es or fr. "
-                                                  "Without it, the game follows the system's language."),
+                                                  "Show the game in this language: %1. "
+                                                  "Without it, the game follows the system's language.")
+                          .arg(bmd::ui::GameLanguages().join(QStringLiteral(", "))),
                       QCoreApplication::translate("CommandLine", "language")});
     parser.addPositionalArgument(QCoreApplication::translate("CommandLine", "file"),
                                  QCoreApplication::translate("CommandLine", "A saved game (.bcx) to open."),

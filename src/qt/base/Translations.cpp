@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include <array>
+#include <cstdio>
 
 namespace bmd::ui {
 
@@ -18,6 +19,22 @@ namespace {
 QString GameTranslation(const QString& language)
 {
     return QStringLiteral(":/i18n/brightmoose-derudirodozir_%1.qm").arg(language);
+}
+
+// Texts of Qt's own that its catalogues lack in some of the game's languages
+// (the command line's help lines, the file dialog's type of a folder): the
+// game's catalogues carry them under Qt's contexts. They are searched after
+// Qt's, so they fill only the gaps.
+[[maybe_unused]] const char* const kQtGaps[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+};
+
+QString& Chosen()
+{
+    static QString language = QStringLiteral("en");
+    return language;
 }
 
 // The locale the C library takes messages from: where it is C, it shows
@@ -54,6 +71,11 @@ QString TranslationFor(const QString& tag)
     return others.isEmpty() ? QString() : others.first().section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
 }
 
+bool IsEnglish(const QString& tag)
+{
+    return tag.section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower() == QLatin1String("en");
+}
+
 QString ChosenLanguage(const QString& wanted)
 {
     if (wanted.isEmpty() && CLocale()) {
@@ -62,7 +84,7 @@ QString ChosenLanguage(const QString& wanted)
     const QStringList tags = wanted.isEmpty() ? QLocale::system().uiLanguages() : QStringList{wanted};
     for (const QString& tag : tags) {
         // English first means English, even where a later language is spoken.
-        if (tag.section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower() == QLatin1String("en")) {
+        if (IsEnglish(tag)) {
             return QStringLiteral("en");
         }
         if (const QString language = TranslationFor(tag); !language.isEmpty()) {
@@ -74,18 +96,45 @@ QString ChosenLanguage(const QString& wanted)
 
 } // namespace
 
+QStringList GameLanguages()
+{
+    QStringList languages{QStringLiteral("en")};
+    for (const QString& file :
+         QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("brightmoose-derudirodozir_*.qm")})) {
+        languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+    }
+    languages.removeDuplicates();
+    languages.sort();
+    return languages;
+}
+
+QString InterfaceLanguage()
+{
+    return Chosen();
+}
+
 QString InstallTranslations(const QString& wanted)
 {
+    // A language the game does not speak: say which it does, then follow the
+    // desktop's, in whose words this is said.
+    if (!wanted.isEmpty() && !IsEnglish(wanted) && TranslationFor(wanted).isEmpty()) {
+        InstallTranslations();
+        std::fprintf(stderr, "brightmoose-derudirodozir: %s\n",
+                     qPrintable(QCoreApplication::translate("CommandLine",
+                                                            "There is no language \"%1\"; the game "
+                                                            "speaks %2.")
+                                    .arg(wanted, GameLanguages().join(QStringLiteral(", ")))));
+        return Chosen();
+    }
     // The game's own texts, then Qt's: message-box buttons, file dialogs,
-    // the command line's help, the help window's index.
+    // the command line's help, the help window's index. The last installed
+    // is asked first, so the game's fill only the gaps in Qt's (kQtGaps).
     static std::array<QTranslator, 3> translators;
     for (QTranslator& translator : translators) {
         QCoreApplication::removeTranslator(&translator);
     }
-    const QString language = ChosenLanguage(wanted);
-    if (language == QLatin1String("en")) {
-        return language;
-    }
+    // English has its own file only for the plural forms of counts.
+    const QString language = Chosen() = ChosenLanguage(wanted);
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QLatin1Char('/');
     const std::array<QString, 3> files{GameTranslation(language),
                                        qtFolder + QStringLiteral("qtbase_%1.qm").arg(language),

@@ -31,8 +31,10 @@ constexpr int Px(int twips)
 }
 
 // "Comic Sans MS" at the given point size; Comic Neue stands in where the
-// family is missing (see InstallFontSubstitutes).
-QFont GameFont(double pointSize = 8.25, bool bold = false);
+// family is missing (see InstallFontSubstitutes). Where it lacks the letters
+// of the interface's language, the system's face for that script, unless
+// `text` is given and the game's face has all its letters (a name, a number).
+QFont GameFont(double pointSize = 8.25, bool bold = false, const QString& text = {});
 
 // Maps "Comic Sans MS" onto Comic Neue once per process.
 void InstallFontSubstitutes();

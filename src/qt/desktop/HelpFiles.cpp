@@ -8,21 +8,27 @@ namespace bmd::shell {
 
 namespace {
 
-// The help file in the help folder beside the executable: the folder text and
-// "/Help/<file name>" joined as they are, so a root folder "/" gives "//Help/...".
-QString HelpFilePath(const QString& executableFolder)
+// The help file in the help folder beside the executable, then the installed
+// one; `subfolder` is "" or a language's "ru/". The folder text and
+// "/Help/<file name>" are joined as they are, so a root folder "/" gives "//Help/...".
+QStringList HelpFilesIn(const QString& executableFolder, const QString& subfolder)
 {
-    return executableFolder + QLatin1Char('/') + QLatin1String(kHelpFolderName) + QLatin1Char('/')
-           + QLatin1String(kHelpFileName);
+    const QString file = subfolder + QLatin1String(kHelpFileName);
+    const QString installed = executableFolder + QLatin1Char('/') + QLatin1String(kInstalledHelpFolder)
+                              + QLatin1Char('/');
+    return {executableFolder + QLatin1Char('/') + QLatin1String(kHelpFolderName) + QLatin1Char('/') + file,
+            QDir::cleanPath(installed + file)};
 }
 
 } // namespace
 
-QStringList HelpFileCandidates(const QString& executableFolder)
+QStringList HelpFileCandidates(const QString& executableFolder, const QString& language)
 {
-    const QString installed = executableFolder + QLatin1Char('/') + QLatin1String(kInstalledHelpFolder)
-                              + QLatin1Char('/') + QLatin1String(kHelpFileName);
-    return {HelpFilePath(executableFolder), QDir::cleanPath(installed)};
+    QStringList candidates;
+    if (!language.isEmpty() && language != QLatin1String("en")) {
+        candidates = HelpFilesIn(executableFolder, language + QLatin1Char('/'));
+    }
+    return candidates + HelpFilesIn(executableFolder, {});
 }
 
 } // namespace bmd::shell

@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace bmd::shell {
@@ -30,7 +31,6 @@ namespace {
 
 // Must match <virtualFolder> of assets/help/help.qhp.
 const QString kVirtualFolder = QStringLiteral("help");
-const QString kCollectionName = QStringLiteral("Brightmoose Derudirodozir Help.qhc");
 
 QString PageHtml(const QString& title, const QString& body)
 {
@@ -55,7 +55,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     if (engine_ && url.scheme() == QLatin1String("qthelp")) {
-        return engine_->fileData(url.adjusted(QUrl::RemoveFragment));
+        QByteArray data = engine_->fileData(url.adjusted(QUrl::RemoveFragment));
+        // The pages' text in one face: the game's, or the one for the
+        // interface language's script where the game's lacks its letters.
+        if (type == QTextDocument::StyleSheetResource) {
+            data.replace("\"Comic Sans MS\"", "\"" + ui::GameFont().family().toUtf8() + '"');
+        }
+        return data;
     }
     return QTextBrowser::loadResource(type, name);
 }
@@ -283,9 +289,12 @@ bool HelpWindow::RegisterHelpFile(const QString& file, const QString& collection
 
 QString HelpWindow::CollectionFile()
 {
+    // One catalogue per help file's folder (English, each language), so that
+    // two games in two languages do not take each other's help.
+    const QString collectionName = QFileInfo(helpFile_).dir().dirName() + QStringLiteral(".qhc");
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (!cache.isEmpty() && QDir().mkpath(cache) && QFileInfo(cache).isWritable()) {
-        return cache + QLatin1Char('/') + kCollectionName;
+        return cache + QLatin1Char('/') + collectionName;
     }
     // No cache folder: a private temporary one lasts as long as the window.
     if (!fallbackCache_) {
@@ -295,7 +304,7 @@ QString HelpWindow::CollectionFile()
         loadError_ = tr("There is no folder to keep the help catalogue in.");
         return {};
     }
-    return fallbackCache_->filePath(kCollectionName);
+    return fallbackCache_->filePath(collectionName);
 }
 
 QUrl HelpWindow::TopicUrl(const QString& topic) const

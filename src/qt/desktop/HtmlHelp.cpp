@@ -2,6 +2,7 @@
 
 #include "HelpFiles.h"
 #include "HelpWindow.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -22,7 +23,7 @@ HelpWindow& HelpWindowFor(const QString& programFolder)
 {
     if (!Window()) {
         // No parent: the help window outlives whichever game window opened it.
-        Window() = new HelpWindow(HelpFileCandidates(programFolder));
+        Window() = new HelpWindow(HelpFileCandidates(programFolder, ui::InterfaceLanguage()));
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, Window(), [] { DestroyHelpWindow(); });
     }
     return *Window();

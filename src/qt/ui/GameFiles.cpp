@@ -43,7 +43,7 @@ QString Reason(const SavedGameStatus& status)
     if (*status.text == '\0') {
         return QString::fromStdString(status.reason);
     }
-    QString reason = QCoreApplication::translate("SavedGame", status.text);
+    QString reason = QCoreApplication::translate("SavedGame", status.text, nullptr, status.count.value_or(-1));
     for (const int number : status.numbers) {
         reason = reason.arg(number);
     }

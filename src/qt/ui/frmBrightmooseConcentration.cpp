@@ -181,7 +181,7 @@ void frmBrightmooseConcentration::ShowBack(int index)
     table_->ShowBack(index);
     if (++turnedBack_ == 2) {
         turnedBack_ = 0;
-        announcer_->Say(tries_ == 1 ? tr("No pair. 1 try.") : tr("No pair. %1 tries.").arg(tries_));
+        announcer_->Say(tr("No pair. %n tries.", nullptr, tries_));
     }
 }
 
@@ -199,8 +199,8 @@ void frmBrightmooseConcentration::CountersChanged(std::int16_t tries, std::int16
     if (const std::int16_t face = std::exchange(pairFace_, 0); face != 0) {
         const QString pair = CardTable::PairName(face);
         if (matchesMade == kPairCount) {
-            //: The last pair of a game: %1 its rank ("kings"), %2 the tries the game took.
-            announcer_->Say(tr("Last pair: %1. %2 tries.").arg(pair).arg(tries));
+            //: The last pair of a game: %1 its rank ("kings"), %n the tries the game took.
+            announcer_->Say(tr("Last pair: %1. %n tries.", nullptr, tries).arg(pair));
         } else {
             //: %1 the pair's rank ("queens"), %2 the pairs made, %3 the pairs left.
             announcer_->Say(
@@ -235,7 +235,7 @@ void frmBrightmooseConcentration::GameOver()
 void frmBrightmooseConcentration::OfferHighScore(std::int16_t tries)
 {
     if (!highScoresOpener_.OfferEntry(tries)) {
-        announcer_->Say(tr("%1 tries: not among the ten best.").arg(tries));
+        announcer_->Say(tr("%n tries: not among the ten best.", nullptr, tries));
     }
 }
 

@@ -313,14 +313,14 @@ bool frmHighScores::WaitingForTable() const
 void frmHighScores::SayWhereTheScoreStands()
 {
     if (NewPosition != 0) {
-        //: %1 the tries the game took, %2 its place (1 to 10).
-        announcer_->Say(
-            tr("%1 tries: place %2 of the ten best. Type your name and press Enter.").arg(tries_).arg(NewPosition));
+        //: %n the tries the game took, %1 its place (1 to 10).
+        announcer_->Say(tr("%n tries: place %1 of the ten best. Type your name and press Enter.", nullptr, tries_)
+                            .arg(NewPosition));
     } else if (WaitingForTable()) {
         announcer_->Say(lblWaiting->text());
     } else if (NewScorePending) {
-        //: Said when the table, read at last, has no place for the game's %1 tries.
-        announcer_->Say(tr("%1 tries: not among the ten best.").arg(tries_));
+        //: Said when the table, read at last, has no place for the game's %n tries.
+        announcer_->Say(tr("%n tries: not among the ten best.", nullptr, tries_));
     }
 }
 
