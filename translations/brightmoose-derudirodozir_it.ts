@@ -8,10 +8,6 @@
         <translation>Un gioco di memoria con le carte: trova le 27 coppie tra 54 carte nel minor numero di mosse possibile.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Mostra il gioco in questa lingua: de, en, es o fr. Senza questa opzione il gioco segue la lingua del sistema.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>lingua</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[file]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Mostra il gioco in questa lingua: %1. Senza questa opzione il gioco segue la lingua del sistema.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>La lingua «%1» non è disponibile; il gioco parla %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ L’indirizzo della pagina è %1</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra la guida sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra la guida, incluse le opzioni specifiche di Qt.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ L’indirizzo della pagina è %1</translation>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>La carta %1 in posizione %2 è stata trovata, ma la sua compagna, la carta %3 in posizione %4, è ancora sul tavolo</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Le coppie trovate (%1) non corrispondono alle coppie tolte dal tavolo (%2)</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,19 @@ L’indirizzo della pagina è %1</translation>
         <source>Not a regular file</source>
         <translation>Non è un file regolare</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>Il file è lungo %1 byte; una partita salvata ne ha almeno 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Le coppie trovate (%1) non corrispondono alle coppie tolte dal tavolo (%n)</numerusform>
+            <numerusform>Le coppie trovate (%1) non corrispondono alle coppie tolte dal tavolo (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>Il file è lungo %n byte; una partita salvata ne ha almeno 220</numerusform>
+            <numerusform>Il file è lungo %n byte; una partita salvata ne ha almeno 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -581,30 +609,35 @@ Resta in classifica finché non chiudi il gioco.</translation>
         <translation>Aiuto</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Nessuna coppia. 1 mossa.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Nessuna coppia. %1 mosse.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Ultima coppia: %1. %2 mosse.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
-        <translation>Coppia di %1. %2 trovate, %3 rimaste.</translation>
+        <translation>Coppia di %1. Trovate: %2, rimaste: %3.</translation>
     </message>
     <message>
         <source>Game Over!</source>
         <translation>Partita finita!</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>%1 mosse: fuori dai dieci migliori.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Nessuna coppia. %n mossa.</numerusform>
+            <numerusform>Nessuna coppia. %n mosse.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Ultima coppia: %1. %n mossa.</numerusform>
+            <numerusform>Ultima coppia: %1. %n mosse.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n mossa: fuori dai dieci migliori.</numerusform>
+            <numerusform>%n mosse: fuori dai dieci migliori.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -679,16 +712,6 @@ Resta in classifica finché non chiudi il gioco.</translation>
         <translation>Giocatore</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>%1 mosse: %2º posto tra i dieci migliori. Scrivi il tuo nome e premi Invio.</translation>
-    </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>%1 mosse: fuori dai dieci migliori.</translation>
-    </message>
-    <message>
         <source>Anonymous</source>
         <translation>Anonimo</translation>
     </message>
@@ -704,6 +727,22 @@ Resta in classifica finché non chiudi il gioco.</translation>
     <message>
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Il tuo punteggio non è ancora salvato: scrivi il tuo nome e premi Invio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n mossa: %1º posto tra i dieci migliori. Scrivi il tuo nome e premi Invio.</numerusform>
+            <numerusform>%n mosse: %1º posto tra i dieci migliori. Scrivi il tuo nome e premi Invio.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n mossa: fuori dai dieci migliori.</numerusform>
+            <numerusform>%n mosse: fuori dai dieci migliori.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

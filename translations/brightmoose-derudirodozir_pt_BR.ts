@@ -8,10 +8,6 @@
         <translation>Um jogo da memória com cartas: encontre os 27 pares entre 54 cartas com o menor número possível de lances.</translation>
     </message>
     <message>
-        <source>Show the game in this language: de, en, es or fr. Without it, the game follows the system&apos;s language.</source>
-        <translation>Mostra o jogo neste idioma: de, en, es ou fr. Sem esta opção, o jogo segue o idioma do sistema.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>idioma</translation>
     </message>
@@ -26,6 +22,14 @@
     <message>
         <source>[file]</source>
         <translation>[arquivo]</translation>
+    </message>
+    <message>
+        <source>Show the game in this language: %1. Without it, the game follows the system&apos;s language.</source>
+        <translation>Mostra o jogo neste idioma: %1. Sem esta opção, o jogo segue o idioma do sistema.</translation>
+    </message>
+    <message>
+        <source>There is no language &quot;%1&quot;; the game speaks %2.</source>
+        <translation>O idioma “%1” não está disponível; o jogo fala %2.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,24 @@ O endereço da página é %1</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Exibe a ajuda sobre as opções de linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Exibe a ajuda, incluindo as opções específicas do Qt.</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>Position %1 holds face %2; cards are numbered 1 to 54</source>
@@ -157,10 +179,6 @@ O endereço da página é %1</translation>
     <message>
         <source>Face %1 at position %2 was found, but its partner, face %3 at position %4, is still on the board</source>
         <translation>A carta %1 na posição %2 foi encontrada, mas o par dela, a carta %3 na posição %4, ainda está na mesa</translation>
-    </message>
-    <message>
-        <source>The matches made (%1) do not agree with the %2 pairs off the board</source>
-        <translation>Os pares achados (%1) não correspondem aos pares retirados da mesa (%2)</translation>
     </message>
     <message>
         <source>The tries (%1) are fewer than the matches made (%2)</source>
@@ -186,9 +204,19 @@ O endereço da página é %1</translation>
         <source>Not a regular file</source>
         <translation>Não é um arquivo comum</translation>
     </message>
-    <message>
-        <source>The file is %1 bytes long; a saved game has at least 220</source>
-        <translation>O arquivo tem %1 bytes; um jogo salvo tem pelo menos 220</translation>
+    <message numerus="yes">
+        <source>The matches made (%1) do not agree with the %n pairs off the board</source>
+        <translation>
+            <numerusform>Os pares achados (%1) não correspondem aos pares retirados da mesa (%n)</numerusform>
+            <numerusform>Os pares achados (%1) não correspondem aos pares retirados da mesa (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is %n bytes long; a saved game has at least 220</source>
+        <translation>
+            <numerusform>O arquivo tem %n byte; um jogo salvo tem pelo menos 220</numerusform>
+            <numerusform>O arquivo tem %n bytes; um jogo salvo tem pelo menos 220</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -581,30 +609,35 @@ Ela fica na tabela de recordes até você fechar o jogo.</translation>
         <translation>Ajuda</translation>
     </message>
     <message>
-        <source>No pair. 1 try.</source>
-        <translation>Nenhum par. 1 lance.</translation>
-    </message>
-    <message>
-        <source>No pair. %1 tries.</source>
-        <translation>Nenhum par. %1 lances.</translation>
-    </message>
-    <message>
-        <source>Last pair: %1. %2 tries.</source>
-        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %2 the tries the game took.</extracomment>
-        <translation>Último par: %1. %2 lances.</translation>
-    </message>
-    <message>
         <source>Pair found: %1. %2 made, %3 left.</source>
         <extracomment>%1 the pair&apos;s rank (&quot;queens&quot;), %2 the pairs made, %3 the pairs left.</extracomment>
-        <translation>Par de %1. %2 achados, %3 restantes.</translation>
+        <translation>Par de %1. Achados: %2, restantes: %3.</translation>
     </message>
     <message>
         <source>Game Over!</source>
         <translation>Fim de jogo!</translation>
     </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <translation>%1 lances: fora dos dez melhores.</translation>
+    <message numerus="yes">
+        <source>No pair. %n tries.</source>
+        <translation>
+            <numerusform>Nenhum par. %n lance.</numerusform>
+            <numerusform>Nenhum par. %n lances.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last pair: %1. %n tries.</source>
+        <extracomment>The last pair of a game: %1 its rank (&quot;kings&quot;), %n the tries the game took.</extracomment>
+        <translation>
+            <numerusform>Último par: %1. %n lance.</numerusform>
+            <numerusform>Último par: %1. %n lances.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <translation>
+            <numerusform>%n lance: fora dos dez melhores.</numerusform>
+            <numerusform>%n lances: fora dos dez melhores.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -679,16 +712,6 @@ Ela fica na tabela de recordes até você fechar o jogo.</translation>
         <translation>Jogador</translation>
     </message>
     <message>
-        <source>%1 tries: place %2 of the ten best. Type your name and press Enter.</source>
-        <extracomment>%1 the tries the game took, %2 its place (1 to 10).</extracomment>
-        <translation>%1 lances: %2º lugar entre os dez melhores. Digite seu nome e pressione Enter.</translation>
-    </message>
-    <message>
-        <source>%1 tries: not among the ten best.</source>
-        <extracomment>Said when the table, read at last, has no place for the game&apos;s %1 tries.</extracomment>
-        <translation>%1 lances: fora dos dez melhores.</translation>
-    </message>
-    <message>
         <source>Anonymous</source>
         <translation>Anônimo</translation>
     </message>
@@ -704,6 +727,22 @@ Ela fica na tabela de recordes até você fechar o jogo.</translation>
     <message>
         <source>Your score is not saved yet: type your name and press Enter.</source>
         <translation>Sua pontuação ainda não foi salva: digite seu nome e pressione Enter.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: place %1 of the ten best. Type your name and press Enter.</source>
+        <extracomment>%n the tries the game took, %1 its place (1 to 10).</extracomment>
+        <translation>
+            <numerusform>%n lance: %1º lugar entre os dez melhores. Digite seu nome e pressione Enter.</numerusform>
+            <numerusform>%n lances: %1º lugar entre os dez melhores. Digite seu nome e pressione Enter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries: not among the ten best.</source>
+        <extracomment>Said when the table, read at last, has no place for the game&apos;s %n tries.</extracomment>
+        <translation>
+            <numerusform>%n lance: fora dos dez melhores.</numerusform>
+            <numerusform>%n lances: fora dos dez melhores.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
