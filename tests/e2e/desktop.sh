@@ -130,9 +130,11 @@ press space
 hear "^ace of spades$"
 shows 10 face 0 || fail "Space did not turn card 0 face up"
 shows 10 mark 0 || fail "no focus mark around the first card after a key"
-# A miss: both face up during the look, then face down again.
-press Right Right space
-shows 1 face 0 2 || fail "cards 0 and 2 were not face up together"
+# A miss: face down again after the look. Orca is heard on the card before
+# the look starts, or a slow Orca may miss the face while it shows.
+press Right Right
+hear "^Row 1, card 3, face down$"
+press space
 hear "^two of spades$"
 hear "^No pair\. 1 try$"
 shows 10 back 0 2 || fail "cards 0 and 2 are not face down on the screen after the look"
@@ -155,7 +157,7 @@ hear "^Row 3, card 1, face down$"
 press ctrl+Home Up
 hear "^Edge$"
 
-# The mouse: two cards clicked turn face up, and face down after the look.
+# The mouse: two cards clicked are face up together, and face down after the look.
 for card in 2 4; do
   place "$card"
   xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
@@ -165,7 +167,7 @@ shows 10 back 2 4 || fail "clicked cards 2 and 4 are not face down after the loo
 counters_say "Tries 3,Matches made 1,Matches remaining 26"
 
 # Save Game with Ctrl+S: the name typed into the dialog is the file written,
-# with the deal and the counters.
+# with the deal, the pair found (cards 0 and 1) and the counters.
 press ctrl+s
 timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" --name 'Save' >/dev/null || fail "Ctrl+S opened no save dialog"
 sleep 0.5
@@ -173,7 +175,8 @@ xdotool type --delay 5 "$work/saved game"
 press Return
 wait_for 10 test -s "$work/saved game" || fail "no saved game written"
 [ "$(stat -c %s "$work/saved game")" = 640 ] && cmp -s -n 108 "$work/known.bcx" "$work/saved game" &&
-  [ "$(od -An -t d2 -j 216 -N 4 "$work/saved game" | xargs)" = "3 1" ] || fail "the saved game lost the deal or the counters"
+  [ "$(od -An -t d2 -j 108 -N 6 "$work/saved game" | xargs) $(od -An -t d2 -j 216 -N 4 "$work/saved game" | xargs)" = "0 0 -1 3 1" ] ||
+  fail "the saved game lost the deal, the pair found or the counters"
 
 # The high scores: the header row is the columns' headers, a place is a row.
 press ctrl+h
