@@ -8,6 +8,7 @@
 for tool in dbus-run-session /usr/libexec/at-spi-bus-launcher ${needs:-}; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 if [ -z "${BMD_SESSION_BUS:-}" ]; then
   BMD_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
