@@ -2,7 +2,9 @@
 # Installs the build with `cmake --install --prefix /usr` into a temporary
 # DESTDIR and checks that a freedesktop.org desktop finds everything where it
 # looks: the program, its help, icons, menu entry, AppStream data and the
-# saved-game file type. Every fault is listed before it fails.
+# saved-game file type; then that the installed program answers on the
+# command line without a display (over SSH, in a packaging script, on a
+# console). Every fault is listed before it fails.
 # Usage: install.sh <build folder> <built help file> <version>
 set -uo pipefail
 build="$1"
@@ -13,135 +15,95 @@ mime_type=application/x-brightmoose-derudirodozir-game
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root="$work/root"
-usr="$root/usr"
-share="$usr/share"
-
+share="$root/usr/share"
+# The validators a package build may lack.
+for tool in readelf identify xmllint desktop-file-validate appstreamcli update-mime-database; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-need_file() { [ -f "$1" ] || fail "missing ${1#"$root"}"; }
+have() { [ -f "$root$1" ] || { fail "missing $1" && return 1; }; }
 
-if ! DESTDIR="$root" cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
-  cat "$work/install.log"
-  echo "FAIL: cmake --install"
-  exit 1
-fi
+DESTDIR="$root" cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; echo "FAIL: cmake --install"; exit 1; }
 
-# ---- The program ----
-[ -x "$usr/bin/$app" ] || fail "missing or not executable: /usr/bin/$app"
-# An installed program must not look for libraries in the build folder.
-if readelf -d "$usr/bin/$app" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -qF "$build"; then
+# The program, which must not look for libraries in the build folder.
+[ -x "$root/usr/bin/$app" ] || fail "missing or not executable: /usr/bin/$app"
+readelf -d "$root/usr/bin/$app" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -qF "$build" &&
   fail "/usr/bin/$app keeps a library path into the build folder"
-fi
+help="/usr/share/$app/Help/$(basename "$built_help")"
+have "$help" && ! cmp -s "$built_help" "$root$help" && fail "installed help differs from the built one"
+for file in /usr/share/doc/$app/copyright /usr/share/man/{,de/,zh_CN/}man6/$app.6.gz; do have "$file"; done
 
-# ---- Help ----
-installed="$share/$app/Help/$(basename "$built_help")"
-need_file "$installed"
-[ -f "$installed" ] && ! cmp -s "$built_help" "$installed" && fail "installed help differs from the built one"
-
-# ---- Icons: one name in the hicolor theme at every size, plus the SVG ----
-png_size() { # width x height from the PNG header
-  od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'
-}
+# Icons: one name in the hicolor theme at every size, plus the SVG.
 for n in 16 32 48 64 128 256; do
-  icon="$share/icons/hicolor/${n}x${n}/apps/$app.png"
-  if [ -f "$icon" ]; then
-    [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "${icon#"$root"} is not a PNG"
-    size=$(png_size "$icon")
-    [ "$size" = "${n}x${n}" ] || fail "${icon#"$root"} is $size pixels"
-  else
-    fail "missing ${icon#"$root"}"
-  fi
+  icon="/usr/share/icons/hicolor/${n}x${n}/apps/$app.png"
+  have "$icon" && [ "$(identify -format '%m %wx%h' "$root$icon")" != "PNG ${n}x${n}" ] && fail "$icon is no ${n}x${n} PNG"
 done
-svg="$share/icons/hicolor/scalable/apps/$app.svg"
-if [ -f "$svg" ]; then
-  xmllint --noout "$svg" || fail "${svg#"$root"} is not well-formed XML"
-  tr '\n' ' ' <"$svg" | grep -q '<svg[^>]*viewBox="0 0 256 256"' || fail "${svg#"$root"} lacks its square viewBox"
-else
-  fail "missing ${svg#"$root"}"
-fi
+svg="/usr/share/icons/hicolor/scalable/apps/$app.svg"
+have "$svg" && ! { xmllint --noout "$root$svg" && tr '\n' ' ' <"$root$svg" | grep -q '<svg[^>]*viewBox="0 0 256 256"'; } &&
+  fail "$svg is no square SVG"
 
-# ---- Menu entry ----
+# The menu entry, checked by the desktop's validator, in every language.
 desktop="$share/applications/$app.desktop"
-need_file "$desktop"
-if [ -f "$desktop" ]; then
-  out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate failed"
-  [ -z "$out" ] || fail "desktop-file-validate: $out"
+if have "${desktop#"$root"}"; then
+  out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
   key() { sed -n "s/^$1=//p" "$desktop"; }
-  exec_word=$(key Exec | cut -d' ' -f1)
-  [ -x "$usr/bin/$exec_word" ] || fail "Exec names $exec_word, which is not installed in /usr/bin"
+  [ "$(key Exec)" = "$app %f" ] || fail "Exec is $(key Exec), not the installed program taking the file to open"
   [ "$(key Icon)" = "$app" ] || fail "Icon is $(key Icon), the theme icon is $app"
   [ "$(key MimeType)" = "$mime_type;" ] || fail "MimeType is $(key MimeType)"
-  key Exec | grep -q ' %f$' || fail "Exec does not take the file to open (%f)"
-  for lang in de es fr; do
-    [ -n "$(key "Comment\\[$lang\\]")" ] && [ -n "$(key "GenericName\\[$lang\\]")" ] ||
-      fail "the menu entry has no $lang comment or generic name"
-  done
 fi
 
-# ---- AppStream ----
-app_id=example.brightmoose.derudirodozir
-metainfo="$share/metainfo/$app_id.metainfo.xml"
-need_file "$metainfo"
-if [ -f "$metainfo" ]; then
-  # Infos (the maker's site is plain http) are fine; warnings and errors are not.
-  if ! out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || grep -qE '^[EW]:' <<<"$out"; then
-    fail "appstreamcli validate: $out"
-  fi
-  # The whole tree: file name against id, and the menu entry it launches.
-  if ! out=$(appstreamcli validate-tree --no-net "$usr" 2>&1) || grep -qE '^ *[EW]:' <<<"$out"; then
+# AppStream: the whole tree validates (the file named after its id, the
+# menu entry it launches); infos (the maker's site is plain http) are fine.
+metainfo="$share/metainfo/example.brightmoose.derudirodozir.metainfo.xml"
+if have "${metainfo#"$root"}"; then
+  out=$(appstreamcli validate-tree --no-net "$root/usr" 2>&1) && ! grep -qE '^ *[EW]:' <<<"$out" ||
     fail "appstreamcli validate-tree: $out"
-  fi
-  grep -qF "<id>$app_id</id>" "$metainfo" || fail "metainfo file is not named after its id"
-  grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
-    fail "metainfo does not launch $app.desktop"
   grep -qF "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "metainfo does not provide $mime_type"
   grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo does not name release $version"
-  for lang in de es fr; do
+fi
+for lang in de es fr; do
+  grep -q "^Comment\[$lang\]=." "$desktop" && grep -q "^GenericName\[$lang\]=." "$desktop" &&
     grep -qF "<summary xml:lang=\"$lang\">" "$metainfo" && grep -qF "<p xml:lang=\"$lang\">" "$metainfo" ||
-      fail "metainfo has no $lang summary or description"
-  done
+    fail "the menu entry or the metainfo has no $lang text"
+done
+
+# The saved-game file type, in a MIME database built from our file alone:
+# a misspelt element is reported there, and it shows what a file manager sees.
+mime_xml="/usr/share/mime/packages/$app.xml"
+if have "$mime_xml"; then
+  mkdir -p "$work/mime/packages" && cp "$root$mime_xml" "$work/mime/packages/"
+  out=$(update-mime-database "$work/mime" 2>&1) && ! grep -qiE 'warning|error|unknown|invalid' <<<"$out" ||
+    fail "update-mime-database: $out"
+  grep -qx "50:$mime_type:\*\.bcx" "$work/mime/globs2" || fail "*.bcx is not mapped to $mime_type"
+  grep -qx "$mime_type:$app" "$work/mime/icons" || fail "saved games do not get the program icon"
+  grep -q "<comment>Brightmoose Derudirodozir saved game</comment>" "$root$mime_xml" || fail "saved games lack their description"
+  # The record has no signature to match.
+  grep -q "<magic" "$root$mime_xml" && fail "the saved-game type has magic"
 fi
 
-# ---- Saved-game file type ----
-mime_xml="$share/mime/packages/$app.xml"
-need_file "$mime_xml"
-if [ -f "$mime_xml" ]; then
-  xmllint --noout "$mime_xml" || fail "${mime_xml#"$root"} is not well-formed XML"
-  # Build a MIME database from our file alone: a misspelt element or attribute
-  # is reported there, and the result shows what a file manager will see.
-  mkdir -p "$work/mime/packages"
-  cp "$mime_xml" "$work/mime/packages/"
-  if ! out=$(XDG_DATA_HOME="$work" update-mime-database "$work/mime" 2>&1); then
-    fail "update-mime-database: $out"
-  elif grep -qiE 'warning|error|unknown|invalid' <<<"$out"; then
-    fail "update-mime-database: $out"
-  fi
-  grep -qx "50:$mime_type:\*\.bcx" "$work/mime/globs2" 2>/dev/null || fail "*.bcx is not mapped to $mime_type"
-  grep -qx "$mime_type:$app" "$work/mime/icons" 2>/dev/null || fail "saved games do not get the program icon"
-  grep -q "<comment>Brightmoose Derudirodozir saved game</comment>" "$mime_xml" || fail "saved games lack their description"
-  grep -q "<magic" "$mime_xml" && fail "the saved-game record has no signature to match, yet the type has magic"
-fi
-
-# ---- Debian's place for the licence, and the manual page ----
-need_file "$share/doc/$app/copyright"
-need_file "$share/man/man6/$app.6.gz"
-
-# ---- Nothing lands outside the places above ----
+# Nothing lands outside the places above.
 stray=$(cd "$root" && find . -type f | sed 's|^\./|/|' | grep -vE \
-  "^/usr/bin/$app\$|^/usr/share/(applications|metainfo|mime/packages|icons/hicolor|$app|doc/$app|man/([a-z]{2}(_[A-Z]{2})?/)?man6)/" || true)
+  "^/usr/bin/$app\$|^/usr/share/(applications|metainfo|mime/packages|icons/hicolor|$app|doc/$app|man/([a-z]{2}(_[A-Z]{2})?/)?man6)/")
 [ -z "$stray" ] || fail "files outside the expected places: $stray"
 
-# ---- The installed program starts ----
-# timeout guards against a program that ignores --version and opens its window.
+# The installed program without a display: --help and --version print and end
+# with 0, a start says so in one line and fails, without a core dump; Qt's
+# own options (-style, -reverse, ...) are left to Qt. timeout guards against
+# a program that opens its window instead.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" XDG_RUNTIME_DIR="$work"
-if out=$(QT_QPA_PLATFORM=offscreen timeout 30 "$usr/bin/$app" --version 2>"$work/version.err"); then
-  [ "$out" = "Brightmoose Derudirodozir $version" ] || fail "--version printed: $out"
-else
-  fail "the installed program did not answer --version: $out $(cat "$work/version.err")"
-fi
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${show:+DISPLAY=$show} timeout 30 "$root/usr/bin/$app" "$@" 2>&1; }
+out=$(run --version) && [ "$out" = "Brightmoose Derudirodozir $version" ] || fail "--version printed: $out"
+out=$(run --help) && grep -q '^Usage: .* \[options\] \[file\]$' <<<"$out" || fail "--help printed: $out"
+# No display at all, and one that no X server serves.
+for show in "" ":7351"; do
+  out=$(run); status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <<<"$out")" = 1 ] && grep -q 'no display' <<<"$out" ||
+    fail "a start with DISPLAY='$show' ended with status $status, printing: $out"
+done
+out=$(QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/$app" -style Fusion -reverse 2>&1); status=$?
+[ "$status" = 124 ] || fail "Qt's own options: status $status, printed: $out"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures install check(s) failed"
-  exit 1
-fi
-echo "installed tree is complete and valid"
+[ "$failures" = 0 ] || { echo "$failures install check(s) failed" && exit 1; }
+echo "PASS: the installed tree is complete and valid, and its program answers without a display"
