@@ -133,55 +133,6 @@ private Q_SLOTS:
         QCOMPARE(session->Scores().Table().At(2), (HighScoreEntry{"Again", "27"}));
     }
 
-    // Held against readers when a game ends: the window says so, with no
-    // table and no place for the game, and Esc does not drop the waiting
-    // score; once the store is free, the stored table decides the place.
-    void tableWaitsForTheStore_data()
-    {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<int>("position"); // of the game's 27 tries; 0: none
-        QTest::newRow("a place") << QStringList{"20", "30"} << 2;
-        QTest::newRow("no place") << QStringList{"10", "11", "12", "13", "14", "15", "16", "17", "18", "19"} << 0;
-    }
-    void tableWaitsForTheStore()
-    {
-        QFETCH(QStringList, stored);
-        QFETCH(int, position);
-        HighScoreTable expected = tables::Make(stored);
-        tables::Store(Path("scores.sqlite"), expected);
-        HeldStore other(Path("scores.sqlite"), kHoldAgainstReaders);
-        QVERIFY(other.Held());
-        auto session = Started({});
-        QStringList seen; // the waiting text or "table", whether a name is asked for, and the first row
-        WhileModal<frmHighScores> entry([&](frmHighScores* dialog) {
-            const auto* waiting = dialog->findChild<QLabel*>(QStringLiteral("lblWaiting"));
-            const QString state = (waiting->isVisible() ? waiting->text() : QStringLiteral("table"))
-                                  + (dialog->findChild<QLineEdit*>()->isVisible() ? " name " : " - ")
-                                  + dialog->findChild<QTableWidget*>()->item(1, 0)->text();
-            if (seen.isEmpty() || seen.last() != state) {
-                seen << state;
-            }
-            if (seen.size() == 1) {
-                QTest::keyClick(dialog, Qt::Key_Escape);
-                other.Release();
-            } else if (!waiting->isVisible()) {
-                dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Late"));
-                QTest::keyClick(dialog->findChild<QLineEdit*>(), Qt::Key_Return);
-                dialog->accept();
-            }
-        });
-        PlayEveryPair(session->MainWindow()->GameLogic());
-        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-        QCOMPARE(seen, (QStringList{"The high scores are in use by another program; trying again… - ",
-                                    QStringLiteral("table %1 %2").arg(position ? "name" : "-", stored[0])}));
-        if (position != 0) {
-            QCOMPARE(PlaceNewScore(expected, 27), position);
-            expected.At(position).Name = "Late";
-        }
-        QCOMPARE(tables::NextRun(Path("scores.sqlite")), expected);
-        QCOMPARE(messages_->texts, QStringList{"Game Over!"});
-    }
-
     // A store held when it was first read, with no score waiting, is read
     // again when the table is next needed.
     void heldStoreReadWhenNeeded()
@@ -289,10 +240,12 @@ private Q_SLOTS:
             QCOMPARE(tables::NextRun(file), stored);
         }
         QCOMPARE(messages_->texts.size(), told.size());
+        QStringList shown; // the start of each message, as long as the part expected
         for (int i = 0; i < told.size(); ++i) {
-            const QString part = QString(told[i]).replace("<file>", file).replace("<folder>", folder);
-            QVERIFY2(messages_->texts[i].startsWith(part), qPrintable(messages_->texts[i] + "\n  is not\n" + part));
+            told[i].replace("<file>", file).replace("<folder>", folder);
+            shown << messages_->texts[i].left(told[i].size());
         }
+        QCOMPARE(shown, told);
     }
 
     // A game that ends while the table is viewed: "Game Over!" comes over

@@ -3,6 +3,7 @@
 // store makes of a name is left to the core's tests.
 
 #include "Contrast.h"
+#include "HeldStore.h"
 #include "RecordedMessages.h"
 #include "ScoreKeeper.h"
 #include "ScoreTables.h"
@@ -47,26 +48,37 @@ QString Controls(QWidget& window)
            + QApplication::focusWidget()->objectName();
 }
 
+// What the window said last, as a screen reader hears it.
+QString Said(QWidget& window)
+{
+    return QAccessible::queryAccessibleInterface(Control<QWidget>(window, "Announcer"))->text(QAccessible::Name);
+}
+
 } // namespace
 
 class TestHighScoresWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<bmd::ui::ScoreKeeper> scores_;
+    std::optional<QTemporaryDir> dir_;
     std::optional<RecordedMessages> questions_;
+    std::optional<HeldStore> other_; // another program holding the store
+    std::unique_ptr<bmd::ui::ScoreKeeper> scores_;
 
     QString File() const { return dir_->filePath("registry.sqlite"); }
 
-    // Stores the table, as an earlier game did, opens it as this run, and
-    // shows a high-score window on it for a game of so many tries.
-    std::unique_ptr<frmHighScores> Shows(const HighScoreTable& table, bool entry, std::int16_t tries)
+    // Stores the table, as an earlier game did, opens it as this run (while
+    // another program holds it, with a lock), and shows a high-score window
+    // on it for a game of so many tries.
+    std::unique_ptr<frmHighScores> Shows(const HighScoreTable& table, bool entry, std::int16_t tries,
+                                         const char* lock = nullptr)
     {
         tables::Store(File(), table);
+        if (lock != nullptr) {
+            other_.emplace(File(), lock);
+        }
         scores_ = std::make_unique<bmd::ui::ScoreKeeper>(QFile::encodeName(File()).toStdString());
         auto window = std::make_unique<frmHighScores>(nullptr, *scores_, entry, tries);
         window->show();
-        window->activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(window.get())); }();
         return window;
     }
@@ -74,14 +86,8 @@ class TestHighScoresWindow : public QObject {
 private Q_SLOTS:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
+        dir_.emplace();
         questions_.emplace();
-    }
-    void cleanup()
-    {
-        questions_.reset();
-        scores_.reset();
-        dir_.reset();
     }
 
     // Viewed: centred, every row inside the grid, the bold header framed in
@@ -120,7 +126,9 @@ private Q_SLOTS:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, score.center());
         QVERIFY(grid->selectedItems().isEmpty()); // the header is no place to select
 
-        Control(window, "btnClear")->setFocus();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab); // Tab leaves the grid
+        QCOMPARE(QApplication::focusWidget(), Control(window, "btnClear"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(questions_->texts.isEmpty() && !window.isVisible());
     }
@@ -136,26 +144,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("how"); // Enter saves; the others leave without saving
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("nextStart");
-        QTest::newRow("empty name") << ""
-                                    << "Enter"
-                                    << "Anonymous"
-                                    << "Anonymous";
-        QTest::newRow("spaces and digits") << " 007 "
-                                           << "Enter"
-                                           << " 007 "
-                                           << "7";
-        QTest::newRow("close box") << "Player One"
-                                   << "close"
-                                   << ""
-                                   << "";
-        QTest::newRow("File, Exit") << "Player One"
-                                    << "exit"
-                                    << ""
-                                    << "";
-        QTest::newRow("Esc does not leave") << "Player One"
-                                            << "escape"
-                                            << ""
-                                            << "";
+        const auto row = [](const char* tag, const char* typed, const char* how, const char* shown, const char* next) {
+            QTest::newRow(tag) << QString(typed) << QString(how) << QString(shown) << QString(next);
+        };
+        row("empty name", "", "Enter", "Anonymous", "Anonymous");
+        row("spaces and digits", " 007 ", "Enter", " 007 ", "7");
+        row("close box", "Player One", "close", "", "");
+        row("File, Exit", "Player One", "exit", "", "");
+        row("Esc does not leave", "Player One", "escape", "", "");
     }
     void entry()
     {
@@ -173,7 +169,7 @@ private Q_SLOTS:
         QTest::keyClicks(name, typed);
         if (how == QLatin1String("Enter")) {
             QTest::keyClick(name, Qt::Key_Return);
-            QCOMPARE(Controls(*window), QStringLiteral("+-+* + btnOK"));
+            QCOMPARE(Controls(*window) + " " + Said(*window), QStringLiteral("+-+* + btnOK Name saved: place 4."));
             QVERIFY(name->text().isEmpty() && name->isReadOnly());
             QFETCH(QString, shown);
             saved.At(4).Name = shown.toStdString();
@@ -192,6 +188,7 @@ private Q_SLOTS:
         } else if (how == QLatin1String("escape")) {
             QTest::keyClick(name, Qt::Key_Escape);
             QVERIFY(window->isVisible());
+            QCOMPARE(Said(*window), "Your score is not saved yet: type your name and press Enter.");
         }
         window->close();
         QVERIFY(!window->isVisible());
@@ -219,6 +216,35 @@ private Q_SLOTS:
         QCOMPARE(tables::NextRun(File()), expected);
         QCOMPARE(Shown(*window), expected);
         QVERIFY(window->isVisible());
+    }
+
+    // A game's end while another program holds the store against readers:
+    // the window says so, with no table and no place offered, and Esc does
+    // not drop the waiting score; once the store is free, the stored table
+    // decides the place, and a screen reader hears where the score stands.
+    void waitsForTheStore_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("then"); // the controls, and what is said
+        QTest::newRow("a place") << QStringList{
+            "20"} << "-+*- - txtPlayer 27 tries: place 2 of the ten best. Type your name and press Enter.";
+        QTest::newRow("no place") << QStringList{"10", "11", "12", "13", "14", "15", "16", "17", "18", "19"}
+                                  << "+~+* + btnOK 27 tries: not among the ten best.";
+    }
+    void waitsForTheStore()
+    {
+        QFETCH(QStringList, stored);
+        const auto window = Shows(tables::Make(stored), true, 27, kHoldAgainstReaders);
+        const QString waiting = "The high scores are in use by another program; trying again…";
+        QTRY_COMPARE(Said(*window), waiting);
+        QCOMPARE(Controls(*window) + " " + Control<QLabel>(*window, "lblWaiting")->text(), "-~+* - btnOK " + waiting);
+        QCOMPARE(Shown(*window), HighScoreTable{});
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        other_.reset();
+        QTRY_VERIFY(!Control<QLabel>(*window, "lblWaiting")->isVisible());
+        QTEST(Controls(*window) + " " + Said(*window), "then");
+        QCOMPARE(Shown(*window).At(1), tables::Make(stored).At(1));
     }
 
     // Under a dark desktop theme the text on the fixed greens stays black,
