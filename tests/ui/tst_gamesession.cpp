@@ -247,27 +247,6 @@ private Q_SLOTS:
         }
         QCOMPARE(shown, told);
     }
-
-    // A game that ends while the table is viewed: "Game Over!" comes over
-    // the view, and the entry once the view has closed.
-    void gameEndOpensTheEntry()
-    {
-        ScoredTable game(Path(QStringLiteral("entry.sqlite")));
-        PlayEveryPair(game.window.GameLogic(), false); // the last turn waits for its tick
-        QList<QWidget*> opened;                        // each high-score window, null for an entry
-        WhileModal<frmHighScores> closer([&](frmHighScores* dialog) {
-            opened << (dialog->NewScorePending ? nullptr : dialog);
-            if (opened.size() == 1) {
-                game.window.Timer1_Timer(); // resolves under the open view
-            }
-            dialog->reject();
-        });
-        game.window.mnuHighScores_Click();
-        QCOMPARE(opened.size(), 2);
-        QCOMPARE(messages_->parents, (QList<QWidget*>{opened[0]}));
-        QVERIFY(opened[0] != nullptr && opened[1] == nullptr);
-        QCOMPARE(messages_->texts, QStringList{QStringLiteral("Game Over!")});
-    }
 };
 
 QTEST_MAIN(GameSessionTest)

@@ -64,13 +64,11 @@ private Q_SLOTS:
         owner.show();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             frmAbout about(&owner, 2026);
-            const QPoint offCentre = about.geometry().center() - about.screen()->availableGeometry().center();
-            QCOMPARE_LE(offCentre.manhattanLength(), 4);
-            QCOMPARE(about.windowTitle(), QStringLiteral("About Brightmoose Derudirodozir"));
-            QCOMPARE(about.size(), QSize(480, 325));
-            QTimer::singleShot(0, &about, [&] {
-                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &about, key);
-            });
+            QCOMPARE_LE((about.geometry().center() - about.screen()->availableGeometry().center()).manhattanLength(),
+                        4);
+            QCOMPARE(about.windowTitle() + QString(" %1x%2").arg(about.width()).arg(about.height()),
+                     QStringLiteral("About Brightmoose Derudirodozir 480x325"));
+            QTimer::singleShot(0, &about, [&] { QTest::keyClick(QApplication::focusWidget(), key); });
             QTimer::singleShot(3000, &about, [&] { about.done(42); }); // a failing test must not hang
             QVERIFY(about.exec() != 42);
         }
