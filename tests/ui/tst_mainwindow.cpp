@@ -191,7 +191,8 @@ private Q_SLOTS:
             const bool valid = face >= 1 && face <= 68;
             const bool card = face <= 54 || face == 58 || face == 60;
             QCOMPARE(deck.Picture(face).cacheKey(), valid ? deck.FacePicture(face - 1).cacheKey() : 0);
-            QCOMPARE(deck.Picture(face).size(), valid ? (card ? QSize(61, 89) : QSize(71, 96)) : QSize(0, 0));
+            QCOMPARE(deck.Picture(face).deviceIndependentSize().toSize(),
+                     valid ? (card ? QSize(61, 89) : QSize(71, 96)) : QSize(0, 0));
         }
         QCOMPARE(messages_.texts, QStringList(6, QStringLiteral("Invalid Property Setting!")));
     }
