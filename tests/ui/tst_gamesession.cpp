@@ -148,6 +148,18 @@ private Q_SLOTS:
         QCOMPARE(keeper.Table(), tables::Make({"20", "30"}));
     }
 
+    // A name that reads as a number is stored as a whole one, read with the locale's
+    // decimal point (also run in a German locale).
+    void numberNamesFollowTheLocale()
+    {
+        ScoreKeeper keeper(Native("scores.sqlite"));
+        keeper.SaveNewScore(5, QStringLiteral("1,50"), nullptr);
+        keeper.SaveNewScore(6, QStringLiteral("2.50"), nullptr);
+        const HighScoreTable next = tables::NextRun(Path("scores.sqlite"));
+        QCOMPARE(QString::fromStdString(next.At(1).Name + " " + next.At(2).Name),
+                 QLocale::system().decimalPoint() == "," ? "2 2.50" : "1,50 2");
+    }
+
     // The store in its usual place, in trouble as a player meets it: each
     // message says why and what to do; the table shows what is stored, or the
     // defaults with no store.
