@@ -106,6 +106,8 @@ private Q_SLOTS:
 
         auto* grid = Control<QTableWidget>(window, "fgHighScores");
         QCOMPARE(Shown(window), bmd::DefaultHighScoreTable());
+        grid->setFocus(); // at the first place, not the header
+        QCOMPARE(QAccessible::queryAccessibleInterface(grid)->focusChild()->text(QAccessible::Name), "1, 99999");
         QCOMPARE(grid->item(0, 0)->text() + grid->item(0, 1)->text(), QStringLiteral("ScorePlayer"));
         QVERIFY(grid->item(0, 1)->font().bold());
         QVERIFY(grid->viewport()->rect().contains(grid->visualItemRect(grid->item(10, 1))));
@@ -119,6 +121,9 @@ private Q_SLOTS:
             colours << colourAt(row, below);
         }
         QCOMPARE(colours.join(' '), "#00c000 #ffffff #00ff00 #ffffff #00ff00 #008000 #000000 #c0c0c0");
+        const QRect player = grid->visualItemRect(grid->item(0, 1));
+        QCOMPARE(picture.pixelColor(player.right() + 2, player.bottom() + 1),
+                 QColor(0, 128, 0)); // the frame ends there
         const QRect score = grid->visualItemRect(grid->item(0, 0));
         QCOMPARE(picture.pixelColor(score.right() + 1, score.bottom()), QColor(Qt::black)); // the frame's corner
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, score.center());

@@ -87,6 +87,7 @@ private Q_SLOTS:
         QTest::newRow("row start found") << 3 << "Right Home" << 3;
         QTest::newRow("found skipped") << 3 << "Left Down Down Right Right Right Right Right" << 25;
         QTest::newRow("nearest column") << 9 << "Up Ctrl+End Up Up Up" << 25;
+        QTest::newRow("up to a row without the column") << 1 << "Down Left Up" << 1;
         QTest::newRow("table ends") << 9 << "Ctrl+End Ctrl+Home Home" << 9;
         QTest::newRow("other modifiers move nothing") << 0 << "Right Shift+Right Alt+End" << 1;
     }
