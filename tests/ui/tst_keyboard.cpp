@@ -88,6 +88,11 @@ private Q_SLOTS:
         QTest::newRow("found skipped") << 3 << "Left Down Down Right Right Right Right Right" << 25;
         QTest::newRow("nearest column") << 9 << "Up Ctrl+End Up Up Up" << 25;
         QTest::newRow("up to a row without the column") << 1 << "Down Left Up" << 1;
+        QTest::newRow("table end") << 0 << "Ctrl+End" << 53;
+        QTest::newRow("table start found") << 1 << "Right Ctrl+Home" << 1;
+        // "|" ends the look: after a pair the focus goes to the nearest card.
+        QTest::newRow("nearest after a pair")
+            << 0 << "Right Right Space Down Down Down Left Space | Left Space Up Up Up Right Space |" << 0;
         QTest::newRow("table ends") << 9 << "Ctrl+End Ctrl+Home Home" << 9;
         QTest::newRow("other modifiers move nothing") << 0 << "Right Shift+Right Alt+End" << 1;
     }
@@ -103,7 +108,10 @@ private Q_SLOTS:
         Keys(table, "Right");
         window.GameLogic().Restore(OrderedRecord(pairsFound, std::int16_t(pairsFound)));
         QCOMPARE(table->FocusedCard(), pairsFound);
-        Keys(table, keys);
+        for (const QString& look : keys.split('|')) {
+            Keys(table, look);
+            window.Timer1_Timer();
+        }
         QTEST(table->FocusedCard(), "focus");
         QAccessibleInterface* focused = Access(table)->focusChild();
         QCOMPARE(focused, Access(table->Card(table->FocusedCard())));
@@ -135,21 +143,25 @@ private Q_SLOTS:
                  QStringList{"Space"});
         QCOMPARE(CardTable::FaceName(53) + ", " + CardTable::FaceName(54), QStringLiteral("red joker, black joker"));
 
+        Keys(table, "Left"); // at the edge: the focus stays, and its mark shows
+        // The yellow ring on the screen, two pixels wide, a pixel away from
+        // the card all round: left and right of its middle, above and below.
+        const auto ring = [&] {
+            const QImage seen = window.screen()->grabWindow(window.winId()).toImage();
+            const QRect place(table->Card(0)->mapTo(&window, QPoint()), table->Card(0)->size());
+            QString marks[2];
+            for (const int step : {-4, -3, -2, -1, 1, 2, 3, 4}) {
+                const QPoint off(step < 0 ? place.left() + step : place.right() + step,
+                                 step < 0 ? place.top() + step : place.bottom() + step);
+                marks[0] += seen.pixelColor(off.x(), place.center().y()) == QColor(Qt::yellow) ? '#' : '.';
+                marks[1] += seen.pixelColor(place.center().x(), off.y()) == QColor(Qt::yellow) ? '#' : '.';
+            }
+            return marks[0] + marks[1];
+        };
+        QTRY_COMPARE(ring(), QStringLiteral(".##..##..##..##."));
         Keys(table, "Down Right Right Right Right");
         ace->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // as Space does
         QVERIFY(table->FocusMarkShown());
-        // The yellow ring, two pixels wide, a pixel away from the card all
-        // round: left and right of its middle, then above and below it.
-        const QImage seen = table->grab().toImage();
-        const QRect place = table->Card(13)->geometry();
-        QString marks[2];
-        for (const int step : {-4, -3, -2, -1, 1, 2, 3, 4}) {
-            const QPoint off(step < 0 ? place.left() + step : place.right() + step,
-                             step < 0 ? place.top() + step : place.bottom() + step);
-            marks[0] += seen.pixelColor(off.x(), place.center().y()) == QColor(Qt::yellow) ? '#' : '.';
-            marks[1] += seen.pixelColor(place.center().x(), off.y()) == QColor(Qt::yellow) ? '#' : '.';
-        }
-        QCOMPARE(marks[0] + marks[1], QStringLiteral(".##..##..##..##."));
         QCOMPARE(Name(ace), QStringLiteral("Row 2, card 5, ace of diamonds"));
         QCOMPARE(grid->selectedCells(), QList<QAccessibleInterface*>{ace});
         QCOMPARE(Said(&window), QStringLiteral("ace of diamonds"));
