@@ -83,10 +83,15 @@ private Q_SLOTS:
         for (int panel = 1; panel <= 7; ++panel) {
             QCOMPARE(window.StatusPanel(panel)->width(), widths[panel - 1]);
         }
-        // The cards drawn for the screen's scale, at their size.
-        const QPixmap& back = window.Table()->Card(0)->Picture();
-        QCOMPARE(back.devicePixelRatio(), window.devicePixelRatioF());
-        QCOMPARE(back.deviceIndependentSize().toSize(), first.size());
+        // The cards drawn for the screen's scale, at their size, also when the
+        // window comes back from a screen of another scale.
+        window.hide();
+        window.Table()->Deck()->SetDevicePixelRatio(3);
+        window.show();
+        Click(0);
+        const QPixmap& face = window.Table()->Card(0)->Picture();
+        QCOMPARE(face.devicePixelRatio(), window.devicePixelRatioF());
+        QCOMPARE(face.deviceIndependentSize().toSize(), first.size());
     }
 
     // Under a dark desktop theme the menu bar's and the status panels' text
