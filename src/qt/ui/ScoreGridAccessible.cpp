@@ -135,9 +135,13 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
+        // Asking for the id of no interface would register it.
+        if (child == nullptr) {
+            return -1;
+        }
         const auto found = std::find(cells_.begin(), cells_.end(),
                                      QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)));
-        return child != nullptr && found != cells_.end() ? static_cast<int>(found - cells_.begin()) : -1;
+        return found != cells_.end() ? static_cast<int>(found - cells_.begin()) : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
