@@ -81,24 +81,25 @@ private Q_SLOTS:
         QVERIFY(probe::Database(file_).IsHealthy());
     }
 
-    // A store in trouble: none at all, one the player cannot write, one that
+    // A store in trouble: none can be made, one the player cannot write, one that
     // another program holds. The run goes on with what could be read; each
     // change says why it was not stored, a score stays in the table for the
     // run, and the file stays as it was. A held store takes the waiting
-    // score once it is free.
+    // score once it is free, and Clear one that still waits.
     void storeInTrouble_data()
     {
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<bmd::StoreResult>("result");
         QTest::addColumn<bool>("readsStored");
+        QTest::addColumn<QString>("warning"); // the end of what is logged
         using enum bmd::StoreResult;
-        QTest::newRow("folder path runs through a file") << "file" << Unavailable << false;
-        QTest::newRow("store path is a folder") << "folder" << Unavailable << false;
-        QTest::newRow("no place at all") << "none" << Unavailable << false;
-        QTest::newRow("read-only folder") << "read-only folder" << ReadOnly << true;
-        QTest::newRow("read-only file") << "read-only file" << ReadOnly << true;
-        QTest::newRow("held while another program writes") << "BEGIN IMMEDIATE" << Busy << true;
-        QTest::newRow("held exclusively") << "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE" << Busy << false;
+        QTest::newRow("folder path runs through a file") << "file" << Unavailable << false << "kept for this run only";
+        QTest::newRow("store path is a folder") << "folder" << Unavailable << false << "kept for this run only";
+        QTest::newRow("read-only folder") << "read-only folder" << ReadOnly << true << "read only";
+        QTest::newRow("read-only file") << "read-only file" << ReadOnly << true << "read only";
+        QTest::newRow("held while another program writes") << "BEGIN IMMEDIATE" << Busy << true << QString();
+        QTest::newRow("held exclusively")
+            << "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE" << Busy << false << QString();
     }
     void storeInTrouble()
     {
@@ -116,7 +117,7 @@ private Q_SLOTS:
             file = dir_->filePath("blocker/Brightmoose/registry.sqlite");
         } else if (trouble == "folder") {
             QVERIFY(QDir().mkpath(file));
-        } else if (trouble != "none") {
+        } else {
             tables::Store(file_, stored);
             QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
         }
@@ -130,12 +131,16 @@ private Q_SLOTS:
             QCOMPARE(other->Execute(trouble.toStdString() + "; UPDATE registry_values SET type = type;"), SQLITE_OK);
         }
         const QByteArray before = ReadBytes(file_);
+        QString warned;
+        bmd::SetWarningSink([&](const std::string& warning) { warned += QString::fromStdString(warning); });
 
-        auto store = trouble == "none" ? nullptr : tables::OpenStore(file, 50ms);
-        auto* sqlite = store.get();
-        auto scores = trouble == "none" ? std::make_unique<HighScores>(std::make_unique<bmd::NoRegistryStore>())
-                                        : std::make_unique<HighScores>(std::move(store));
+        auto store = tables::OpenStore(file, 50ms);
+        bmd::SqliteRegistryStore* sqlite = store.get();
+        auto scores = std::make_unique<HighScores>(std::move(store));
         QCOMPARE(scores->SeedHighScores(), result);
+        bmd::SetWarningSink({});
+        QFETCH(QString, warning);
+        QVERIFY2(warned.endsWith(warning) && warned.isEmpty() == warning.isEmpty(), qPrintable(warned));
         QCOMPARE(scores->StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
         const bmd::SavedScore saved = scores->SaveNewScore(15, "Waiting");
         QCOMPARE(saved.result, result);
@@ -156,6 +161,12 @@ private Q_SLOTS:
         HighScoreTable expected = stored;
         expected.At(bmd::PlaceNewScore(expected, 15)).Name = "Waiting";
         QCOMPARE(tables::NextRun(file_), expected);
+        // Clear takes a score that still waits with it.
+        QCOMPARE(other->Execute("BEGIN IMMEDIATE"), SQLITE_OK);
+        QCOMPARE(scores->SaveNewScore(5, "Late").result, bmd::StoreResult::Busy);
+        QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
+        QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Stored);
+        QVERIFY(!scores->HasUnsavedScores() && scores->StoredTable() == bmd::DefaultHighScoreTable());
     }
 };
 
