@@ -192,6 +192,11 @@ private Q_SLOTS:
             QCOMPARE(store->CreateKey(bmd::kHkeyLocalMachine, kPath, key), bmd::kRegistrySuccess);
             QCOMPARE(store->SetValue(key, "Value", type, bytes.constData(), std::uint32_t(bytes.size())),
                      bmd::kRegistrySuccess);
+            std::uint32_t size = 64;
+            char buffer[64];
+            QCOMPARE(store->QueryValueInfo(key, "Missing", type, size), bmd::kRegistryNotFound);
+            QCOMPARE(store->QueryValueData(key, "Value", buffer, size), bmd::kRegistrySuccess); // a larger buffer
+            QCOMPARE(size, std::uint32_t(bytes.size()));
             QCOMPARE(store->CloseKey(key), bmd::kRegistrySuccess);
         }
         QCOMPARE(probe::Database(file_).Text("SELECT type || ' ' || hex(data) FROM registry_values WHERE root ="

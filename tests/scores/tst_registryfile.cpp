@@ -168,6 +168,24 @@ private Q_SLOTS:
         QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Stored);
         QVERIFY(!scores->HasUnsavedScores() && scores->StoredTable() == bmd::DefaultHighScoreTable());
     }
+
+    // A write refused in the middle of a batch takes the whole batch with it,
+    // and the next batch is stored whole.
+    void refusedWriteTakesTheWholeBatch()
+    {
+        tables::Store(file_, stored);
+        probe::Database raw(file_);
+        QCOMPARE(raw.Execute("CREATE TRIGGER refuse BEFORE UPDATE ON registry_values WHEN new.name = 'Score5'"
+                             " BEGIN SELECT RAISE(ABORT, 'refused'); END"),
+                 SQLITE_OK);
+        auto scores = tables::Open(file_);
+        scores->SeedHighScores();
+        QVERIFY(scores->SaveNewScore(5, "Quick").result != bmd::StoreResult::Stored);
+        QCOMPARE(tables::NextRun(file_), stored);
+        QCOMPARE(raw.Execute("DROP TRIGGER refuse"), SQLITE_OK);
+        QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
+        QCOMPARE(tables::NextRun(file_).At(1).Name, "Quick");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRegistryFile)
