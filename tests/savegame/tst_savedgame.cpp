@@ -120,6 +120,7 @@ private Q_SLOTS:
         const auto error = [](int code) { return QString::fromLatin1(std::strerror(code)); };
         using enum SavedGameError;
         row("saved and opened", "", true, None, "");
+        row("open missing", "", false, CannotRead, error(ENOENT));
         row("open folder", "mkdir game.bcx", false, CannotRead, error(EISDIR));
         row("open named pipe", "mkfifo game.bcx", false, CannotRead, "Not a regular file");
         row("open unreadable", "ln -s /proc/self/mem game.bcx", false, CannotRead, error(EIO));
