@@ -110,7 +110,7 @@ private Q_SLOTS:
         const HighScoreTable stored = tables::Make({"40", "50", "50", "60", "61", "62", "63", "64", "65", "66"});
         tables::Store(file_, stored);
         auto scores = tables::Open(file_);
-        scores->SeedHighScores();
+        QVERIFY(scores->SeedHighScores() == bmd::StoreResult::Stored && scores->TableIsRead());
         const bmd::PlacedScore preview = scores->WithNewScore(30);
         QCOMPARE(int(preview.position), 1);
         QCOMPARE(tables::NextRun(file_), stored); // nothing stored by looking

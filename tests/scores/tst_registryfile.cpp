@@ -142,6 +142,7 @@ private Q_SLOTS:
         QFETCH(QString, warning);
         QVERIFY2(warned.endsWith(warning) && warned.isEmpty() == warning.isEmpty(), qPrintable(warned));
         QCOMPARE(scores->StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
+        QCOMPARE(scores->TableIsRead(), readsStored || result != bmd::StoreResult::Busy);
         const bmd::SavedScore saved = scores->SaveNewScore(15, "Waiting");
         QCOMPARE(saved.result, result);
         QCOMPARE(scores->StoredTable().At(saved.position).Name, std::string("Waiting")); // kept for this run
@@ -158,6 +159,7 @@ private Q_SLOTS:
         other.emplace(file_); // the exclusive lock goes with the connection
         QVERIFY(sqlite->Reopen());
         QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
+        QVERIFY(scores->TableIsRead());
         HighScoreTable expected = stored;
         expected.At(bmd::PlaceNewScore(expected, 15)).Name = "Waiting";
         QCOMPARE(tables::NextRun(file_), expected);
