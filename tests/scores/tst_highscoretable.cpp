@@ -172,6 +172,7 @@ private Q_SLOTS:
         row("German 1.5", "1.5", 1, Sz("1.5"), "text:1.5", ',');
         row("stored text without NUL reads whole", nullptr, 1, "abc", "text:abc");
         row("stored text stops at first NUL", nullptr, 1, QByteArray("ab\0cd\0", 6), "text:ab");
+        row("stored text of no bytes", nullptr, 1, QByteArray(), "text:");
         row("stored DWORD 0xFFFFFFFF", nullptr, 4, Dword(0xFFFFFFFF), "number:-1");
         row("stored DWORD of 2 bytes", nullptr, 4, QByteArray("\1\0", 2), "text:");
         row("stored REG_EXPAND_SZ", nullptr, 2, Sz("%PATH%"), "text:");

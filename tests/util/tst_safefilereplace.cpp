@@ -141,13 +141,22 @@ private Q_SLOTS:
         // One of a copy still running stays, and one whose number no process
         // can have; one of a copy that is gone, and one an earlier version
         // left an hour ago, go.
-        const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(::getppid());
+        const pid_t copy = ::fork(); // a copy of the game still running, which must not be disturbed
+        if (copy == 0) {
+            std::signal(SIGHUP, SIG_DFL); // as a game started from a desktop has it, not ignored as under nohup
+            ::pause();
+        }
+        const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(copy);
         const QString odd = QStringLiteral("/.bcx-save-99999999999999999999-abcdefgh");
         QVERIFY(WriteBytes(dir.path() + running, "in use") && WriteBytes(dir.path() + odd, "odd"));
         QVERIFY(WriteBytes(dir.path() + QStringLiteral("/.bcx-save-%1-abcdefgh").arg(child), "left"));
         QVERIFY(WriteBytes(dir.path() + "/.bcx-save-abcdefgh", "old")
                 && ::system(qPrintable("touch -d '1 hour ago' " + dir.path() + "/.bcx-save-abcdefgh")) == 0);
         QVERIFY(Replace(name).Ok());
+        ::usleep(100000); // time for a signal sent to the copy by mistake to arrive
+        ::kill(copy, SIGKILL);
+        int status = 0;
+        QVERIFY(::waitpid(copy, &status, 0) == copy && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
         QStringList kept{running, odd, "/game.bcx"};
         kept.sort();
         QCOMPARE(Snapshot(dir.path()).keys(), kept);
