@@ -73,6 +73,9 @@ private Q_SLOTS:
         row("replaced file keeps its mode", "echo old > game.bcx; chmod 640 game.bcx", "game.bcx", "");
         row("link to a link", "ln -s middle.bcx game.bcx; ln -s real.bcx middle.bcx; echo old > real.bcx", "real.bcx",
             "");
+        row("forty links, as many as the system follows",
+            "ln -s l1 game.bcx; for i in $(seq 38); do ln -s l$((i + 1)) l$i; done; ln -s real.bcx l39", "real.bcx",
+            "");
         row("dangling link", "ln -s real.bcx game.bcx", "real.bcx", "");
         row("link loop", "ln -s middle.bcx game.bcx; ln -s game.bcx middle.bcx", "", error(ELOOP));
         row("read-only folder", "echo old > game.bcx; chmod 500 .", "", error(EACCES));
