@@ -37,18 +37,6 @@ public:
         return text;
     }
 
-    // From now on every value written is noted; Written() lists them in order.
-    void LogWrites()
-    {
-        Execute(
-            "CREATE TABLE written (name TEXT);"
-            "CREATE TRIGGER log_insert AFTER INSERT ON registry_values"
-            " BEGIN INSERT INTO written VALUES (new.name); END;"
-            "CREATE TRIGGER log_update AFTER UPDATE ON registry_values"
-            " BEGIN INSERT INTO written VALUES (new.name); END;");
-    }
-    QString Written() { return Text("SELECT group_concat(name, ' ') FROM (SELECT name FROM written ORDER BY rowid)"); }
-
     bool IsHealthy() { return Text("PRAGMA integrity_check") == QLatin1String("ok"); }
 
 private:

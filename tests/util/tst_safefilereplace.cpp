@@ -8,12 +8,9 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <climits>
 #include <csignal>
 #include <cstring>
-#include <random>
 
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -24,21 +21,11 @@ using namespace bmd;
 namespace {
 
 const QByteArray kNew = QByteArray(600, 'n') + QByteArray(40, '\0');
-const QByteArray kOld = "old\n";
 
 ReplaceResult Replace(const QString& name, const QByteArray& bytes = kNew)
 {
     return ReplaceFileSafely(QFile::encodeName(name).toStdString(),
                              {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
-}
-
-// The error's text, or what was refused.
-QString Why(const ReplaceResult& result)
-{
-    static const char* const refusals[] = {"", "named pipe", "socket", "device", "read-only"};
-    return result.refused != NotReplaceable::None
-               ? QString::fromLatin1(refusals[int(result.refused)])
-               : QString::fromLatin1(result.error ? std::strerror(result.error) : "");
 }
 
 // Every entry below the folder, hidden ones too: what a link names, the
@@ -68,8 +55,9 @@ class TestSafeFileReplace : public QObject {
 private Q_SLOTS:
     // What lies at the chosen name decides. A new file is made, a regular
     // file replaced with its permissions kept, a link followed to the file it
-    // names (made if missing), and nothing else is left in the folder.
-    // Anything else is refused and the folder stays exactly as it was.
+    // names (made if missing), and nothing else is left in the folder. Where
+    // that fails, the folder stays exactly as it was. (What is refused, a
+    // pipe or a device, is tested with the saved game.)
     void replaceAt_data()
     {
         QTest::addColumn<QString>("setup"); // shell commands run in the folder first
@@ -83,20 +71,17 @@ private Q_SLOTS:
         const auto error = [](int code) { return QString::fromLatin1(std::strerror(code)); };
         row("new file", "", "game.bcx", "");
         row("replaced file keeps its mode", "echo old > game.bcx; chmod 640 game.bcx", "game.bcx", "");
-        row("link", "ln -s real.bcx game.bcx; echo old > real.bcx", "real.bcx", "");
+        row("link to a link", "ln -s middle.bcx game.bcx; ln -s real.bcx middle.bcx; echo old > real.bcx", "real.bcx",
+            "");
+        row("forty links, as many as the system follows",
+            "ln -s l1 game.bcx; for i in $(seq 38); do ln -s l$((i + 1)) l$i; done; ln -s real.bcx l39", "real.bcx",
+            "");
         row("dangling link", "ln -s real.bcx game.bcx", "real.bcx", "");
-        row("link to a link", "ln -s middle.bcx game.bcx; ln -s real.bcx middle.bcx", "real.bcx", "");
         row("link loop", "ln -s middle.bcx game.bcx; ln -s game.bcx middle.bcx", "", error(ELOOP));
-        row("read-only file", "echo old > game.bcx; chmod 444 game.bcx", "", "read-only");
         row("read-only folder", "echo old > game.bcx; chmod 500 .", "", error(EACCES));
-        row("named pipe", "mkfifo game.bcx", "", "named pipe");
-        row("socket", "python3 -c 'import socket; socket.socket(socket.AF_UNIX).bind(\"game.bcx\")'", "", "socket");
-        row("device", "ln -s /dev/null game.bcx", "", "device");
-        row("folder", "mkdir game.bcx", "", error(EISDIR));
         // The write stops a sixth of the way into the bytes.
         row("file size limit midway", "echo old > game.bcx", "", error(EFBIG), "game.bcx", 100);
         row("parent is a file", "echo a file > real.bcx", "", error(ENOTDIR), "real.bcx/game.bcx");
-        row("name too long", "", "", error(ENAMETOOLONG), QString(NAME_MAX + 1, 'g'));
     }
     void replaceAt()
     {
@@ -109,15 +94,15 @@ private Q_SLOTS:
             QVERIFY2(failed.isEmpty(), qPrintable(failed));
             return;
         }
+        ::umask(022); // a new file gets 0666 less the umask
         QTemporaryDir dir;
         const QString folder = dir.filePath("games");
         QVERIFY(QDir(dir.path()).mkdir("games"));
         QCOMPARE(QProcess::execute("/bin/sh", {"-ec", "cd \"$0\"; " + setup, folder}), 0);
-        const auto before = Snapshot(dir.path());
+        auto expected = Snapshot(dir.path());
         struct rlimit limit {};
         ::getrlimit(RLIMIT_FSIZE, &limit);
-        struct rlimit small = limit;
-        small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_cur;
+        const struct rlimit small = {sizeLimit > 0 ? rlim_t(sizeLimit) : limit.rlim_cur, limit.rlim_max};
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
         // The temporary file goes beside the target, wherever the working folder is.
@@ -131,56 +116,50 @@ private Q_SLOTS:
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, previousHandler);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY2(::fcntl(0, F_GETFD) != -1, "standard input was closed");
 
-        QTEST(Why(result), "why");
+        QCOMPARE(result.refused, NotReplaceable::None); // refusals are told with the saved game
+        QTEST(QString::fromLatin1(result.error ? std::strerror(result.error) : ""), "why");
         QCOMPARE(result.Ok(), !written.isEmpty());
-        if (written.isEmpty()) {
-            QCOMPARE(Snapshot(dir.path()), before);
-            return;
+        if (result.Ok()) {
+            expected["/games/" + written] = kNew;
+            expected["/games"] = "<folder>";
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(folder + "/" + written).constData(), &info) == 0);
+            QCOMPARE(info.st_mode & 0777, setup.contains("chmod 640") ? 0640u : 0644u);
         }
-        auto expected = before;
-        expected["/games/" + written] = kNew;
-        expected["/games"] = "<folder>";
         QCOMPARE(Snapshot(dir.path()), expected);
-        struct stat info {};
-        QVERIFY(::stat(QFile::encodeName(folder + "/" + written).constData(), &info) == 0);
-        QVERIFY(!setup.contains("chmod 640") || (info.st_mode & 0777) == 0640);
     }
 
-    // A replacement killed at any moment leaves the old bytes or the new ones
-    // whole, and the next one leaves no temporary file behind, but for one of
-    // a copy that is still running.
-    void killedReplaceLeavesNoTemporaryFile()
+    // A replacement leaves no temporary file behind, but for one of a copy
+    // that is still running.
+    void staleTemporaryFilesGo()
     {
         QTemporaryDir dir;
         const QString name = dir.filePath("game.bcx");
-        QVERIFY(Replace(name, kOld).Ok());
-        std::mt19937 random(7);
-        pid_t child = 0;
-        for (int kill = 0; kill < 40; ++kill) {
-            child = ::fork();
-            if (child == 0) {
-                for (;;) {
-                    Replace(name);
-                }
-            }
-            ::usleep(std::uniform_int_distribution<useconds_t>(100, 3000)(random));
-            ::kill(child, SIGKILL);
-            ::waitpid(child, nullptr, 0);
-            const QByteArray bytes = ReadBytes(name);
-            QVERIFY(bytes == kOld || bytes == kNew);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::_exit(0);
         }
+        ::waitpid(child, nullptr, 0);
         // One of a copy still running stays, and one whose number no process
         // can have; one of a copy that is gone, and one an earlier version
         // left an hour ago, go.
-        const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(::getppid());
+        const pid_t copy = ::fork(); // a copy of the game still running, which must not be disturbed
+        if (copy == 0) {
+            std::signal(SIGHUP, SIG_DFL); // as a game started from a desktop has it, not ignored as under nohup
+            ::pause();
+        }
+        const QString running = QStringLiteral("/.bcx-save-%1-abcdefgh").arg(copy);
         const QString odd = QStringLiteral("/.bcx-save-99999999999999999999-abcdefgh");
         QVERIFY(WriteBytes(dir.path() + running, "in use") && WriteBytes(dir.path() + odd, "odd"));
         QVERIFY(WriteBytes(dir.path() + QStringLiteral("/.bcx-save-%1-abcdefgh").arg(child), "left"));
         QVERIFY(WriteBytes(dir.path() + "/.bcx-save-abcdefgh", "old")
                 && ::system(qPrintable("touch -d '1 hour ago' " + dir.path() + "/.bcx-save-abcdefgh")) == 0);
         QVERIFY(Replace(name).Ok());
+        ::usleep(100000); // time for a signal sent to the copy by mistake to arrive
+        ::kill(copy, SIGKILL);
+        int status = 0;
+        QVERIFY(::waitpid(copy, &status, 0) == copy && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
         QStringList kept{running, odd, "/game.bcx"};
         kept.sort();
         QCOMPARE(Snapshot(dir.path()).keys(), kept);

@@ -58,9 +58,10 @@ void Game::AdjustCards()
 
 void Game::TurnCard(int index)
 {
-    // Found cards are gone and get no clicks; the check also keeps a stray
-    // index from reaching the arrays.
-    if (index < 0 || index >= kCardCount || !onTable_[static_cast<std::size_t>(index)]) {
+    // Found cards are gone and get no clicks. A stray index never reaches the
+    // arrays: one comparison of the unsigned place turns away negative ones
+    // too, which wrap round to large numbers.
+    if (static_cast<std::size_t>(index) >= onTable_.size() || !onTable_[static_cast<std::size_t>(index)]) {
         return;
     }
     const auto place = static_cast<std::int16_t>(index);
