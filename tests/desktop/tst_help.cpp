@@ -115,7 +115,7 @@ private Q_SLOTS:
         bmd::ui::ScoreKeeper scores(std::filesystem::path{});
         bmd::ui::frmHighScores scoresWindow(&mainWindow, scores, false, 0);
         QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
-        for (const QKeySequence closeKey : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        for (const QKeySequence& closeKey : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             window.findChild<QAction*>(command)->trigger();
             QVERIFY(TheHelpWindow() == help && help->isVisible() && !help->parentWidget()
                     && !help->testAttribute(Qt::WA_QuitOnClose));
