@@ -37,7 +37,11 @@ private Q_SLOTS:
         dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/scores #1 100%?-XXXXXX"));
         file_ = dir_->filePath(QStringLiteral("registry.sqlite"));
     }
-    void cleanup() { QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+    void cleanup()
+    {
+        QProcess::execute(QStringLiteral("umount"), {"-q", dir_->path()});
+        QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 
     // Kept aside byte for byte, never deleted; a fresh store holds the defaults.
     void damagedFileIsSetAside_data()
@@ -104,9 +108,18 @@ private Q_SLOTS:
         QTest::newRow("store path is a folder") << "folder" << Unavailable << false << "kept for this run only";
         QTest::newRow("read-only folder") << "read-only folder" << ReadOnly << true << "read only";
         QTest::newRow("read-only file") << "read-only file" << ReadOnly << true << "read only";
-        QTest::newRow("held while another program writes") << "BEGIN IMMEDIATE" << Busy << true << QString();
+        // SQLite opens it read only although it was asked to write.
+        QTest::newRow("read-only file beside its journal")
+            << "read-only file, journal" << ReadOnly << true << "read only";
+        QTest::newRow("full disk") << "full disk" << DiskFull << true << "read only";
+        QTest::newRow("full disk, then read-only") << "full disk, read-only" << DiskFull << true << "read only";
+        const QString write = "; UPDATE registry_values SET type = type";
+        QTest::newRow("held while another program writes") << "BEGIN IMMEDIATE" + write << Busy << true << QString();
         QTest::newRow("held exclusively")
-            << "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE" << Busy << false << QString();
+            << "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE" + write << Busy << false << QString();
+        // Its journal cannot become the one that lets others read meanwhile.
+        QTest::newRow("read by a program that keeps the old journal")
+            << "PRAGMA journal_mode = DELETE; BEGIN; SELECT * FROM registry_values" << Busy << false << QString();
     }
     void storeInTrouble()
     {
@@ -114,7 +127,8 @@ private Q_SLOTS:
         QFETCH(bmd::StoreResult, result);
         QFETCH(bool, readsStored);
         if (trouble.startsWith("read-only") && IsRoot()) {
-            const QString failure = RunAsNobody(qPrintable("storeInTrouble:" + trouble));
+            const QString failure = RunAsNobody(
+                qPrintable("storeInTrouble:" + QString::fromLatin1(QTest::currentDataTag())));
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             return;
         }
@@ -125,17 +139,29 @@ private Q_SLOTS:
         } else if (trouble == "folder") {
             QVERIFY(QDir().mkpath(file));
         } else {
+            if (trouble.startsWith("full disk")
+                && QProcess::execute(QStringLiteral("mount"),
+                                     {"-t", "tmpfs", "-o", "size=128k", "tmpfs", dir_->path()})) {
+                QSKIP("no small disk can be mounted here");
+            }
             tables::Store(file_, stored);
             QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
         }
         if (trouble.startsWith("read-only")) {
             QVERIFY(QFile::setPermissions(trouble.endsWith("folder") ? dir_->path() : file_,
                                           QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(!trouble.endsWith("journal") || WriteBytes(file_ + "-wal", {}));
         }
         std::optional<probe::Database> other;
         if (result == bmd::StoreResult::Busy) {
             other.emplace(file_);
-            QCOMPARE(other->Execute(trouble.toStdString() + "; UPDATE registry_values SET type = type;"), SQLITE_OK);
+            QCOMPARE(other->Execute(trouble.toStdString()), SQLITE_OK);
+        }
+        QFile filler(dir_->filePath("filler"));
+        if (trouble.startsWith("full disk")) {
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {}
+            filler.close();
         }
         const QByteArray before = ReadBytes(file_);
         QString warned;
@@ -156,13 +182,23 @@ private Q_SLOTS:
         QCOMPARE(int(saved.position), readsStored ? 2 : 1);
         QCOMPARE(scores->ResetHighScores(), result);
         QVERIFY(scores->HasUnsavedScores() && SetAside().isEmpty());
-        if (!other) {
+        if (!other && !filler.exists()) {
             scores.reset(); // closed as well
             QCOMPARE(ReadBytes(file_), before);
             return;
         }
         QCOMPARE(ReadBytes(file_), before);
-        QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
+        QVERIFY(!other || other->Execute("ROLLBACK") == SQLITE_OK);
+        if (filler.exists()) { // and nothing stays beside the store on the full disk
+            QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList({"filler", "registry.sqlite"}));
+            QVERIFY(filler.remove());
+        }
+        if (trouble.endsWith("read-only")) { // the disk gone read only meanwhile
+            QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", dir_->path()}), 0);
+            QVERIFY(sqlite->Reopen());
+            QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::ReadOnly);
+            return;
+        }
         other.emplace(file_); // the exclusive lock goes with the connection
         QVERIFY(sqlite->Reopen());
         QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
