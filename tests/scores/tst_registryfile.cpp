@@ -52,6 +52,8 @@ private Q_SLOTS:
         QTest::newRow("text file") << "" << first;
         QTest::newRow("damaged pages") << "pages" << first;
         QTest::newRow("our table name in another shape") << "CREATE TABLE registry_values (key TEXT)" << first;
+        QTest::newRow("both our table names in another shape")
+            << "CREATE TABLE registry_keys (root); CREATE TABLE registry_values (key TEXT)" << first;
         QTest::newRow("another program's database") << "CREATE TABLE notes (text TEXT)" << first;
         QTest::newRow("earlier copy kept") << "" << (first + QStringList{"registry.sqlite.damaged-2"});
         QTest::newRow("empty file is a fresh store") << "empty" << QStringList{};
@@ -92,11 +94,11 @@ private Q_SLOTS:
         QCOMPARE(probe::Database(file_).Text("PRAGMA integrity_check"), "ok");
     }
 
-    // A store in trouble: none can be made, one the player cannot write, one that
-    // another program holds. The run goes on with what could be read; each
-    // change says why it was not stored, a score stays in the table for the
-    // run, and the file stays as it was. A held store takes the waiting
-    // score once it is free, and Clear one that still waits.
+    // A store in trouble: none can be made, one the player cannot write, one on
+    // a full disk, one that another program holds. The run goes on with what
+    // could be read; each change says why it was not stored, a score stays in
+    // the table for the run, and the file stays as it was. A held store or a
+    // full disk takes the waiting score once free, and Clear one that still waits.
     void storeInTrouble_data()
     {
         QTest::addColumn<QString>("trouble");
@@ -112,6 +114,8 @@ private Q_SLOTS:
         QTest::newRow("read-only file beside its journal")
             << "read-only file, journal" << ReadOnly << true << "read only";
         QTest::newRow("full disk") << "full disk" << DiskFull << true << "read only";
+        QTest::newRow("full disk, a journal beside the store")
+            << "full disk, journal" << DiskFull << true << "read only";
         QTest::newRow("full disk, then read-only") << "full disk, read-only" << DiskFull << true << "read only";
         QTest::newRow("held while another program writes") << "BEGIN IMMEDIATE" << Busy << true << QString();
         QTest::newRow("held exclusively")
@@ -146,10 +150,10 @@ private Q_SLOTS:
             tables::Store(file_, stored);
             QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
         }
+        QVERIFY(!trouble.endsWith("journal") || WriteBytes(file_ + "-wal", {}));
         if (trouble.startsWith("read-only")) {
             QVERIFY(QFile::setPermissions(trouble.endsWith("folder") ? dir_->path() : file_,
                                           QFile::ReadOwner | QFile::ExeOwner));
-            QVERIFY(!trouble.endsWith("journal") || WriteBytes(file_ + "-wal", {}));
         }
         std::optional<probe::Database> other;
         if (result == bmd::StoreResult::Busy) {
@@ -189,7 +193,8 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(file_), before);
         QVERIFY(!other || other->Execute("ROLLBACK") == SQLITE_OK);
         if (filler.exists()) { // and nothing stays beside the store on the full disk
-            QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList({"filler", "registry.sqlite"}));
+            QVERIFY(trouble.endsWith("journal")
+                    || QDir(dir_->path()).entryList(QDir::Files) == QStringList({"filler", "registry.sqlite"}));
             QVERIFY(filler.remove());
         }
         if (trouble.endsWith("read-only")) { // the disk gone read only meanwhile

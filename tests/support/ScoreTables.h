@@ -29,10 +29,9 @@ OpenStore(const QString& file, std::chrono::milliseconds busyTimeout = std::chro
 }
 
 // The high scores on a store file, as a run of the game opens them.
-inline std::unique_ptr<bmd::HighScores> Open(const QString& file,
-                                             std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
+inline std::unique_ptr<bmd::HighScores> Open(const QString& file)
 {
-    return std::make_unique<bmd::HighScores>(OpenStore(file, busyTimeout));
+    return std::make_unique<bmd::HighScores>(OpenStore(file));
 }
 
 // Writes the twenty values of a table into a store file, as an earlier run did.
