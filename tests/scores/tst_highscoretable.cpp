@@ -76,6 +76,7 @@ private Q_SLOTS:
         HighScoreTable table = tables::Make(scores.split(' '));
         const bool qualifies = bmd::Qualifies(table, std::int16_t(tries));
         const int position = bmd::PlaceNewScore(table, std::int16_t(tries));
+        bmd::AdjustArray(table, 0); // no such place: nothing moves
         QStringList order;
         for (std::int16_t i = 1; i <= HighScoreTable::kPositions; ++i) {
             const HighScoreEntry& entry = table.At(i);

@@ -91,7 +91,7 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(dir_->filePath(aside.last())), found);
             QCOMPARE(ReadBytes(dir_->filePath(aside.first())), aside.size() > 1 ? older : found);
         }
-        QCOMPARE(probe::Database(file_).Text("PRAGMA integrity_check"), "ok");
+        QCOMPARE(probe::Database(file_).Text("SELECT count(*) FROM registry_values"), "20");
     }
 
     // A store in trouble: none can be made, one the player cannot write, one on
@@ -111,6 +111,8 @@ private Q_SLOTS:
         QTest::newRow("read-only folder") << "read-only folder" << ReadOnly << true << "read only";
         QTest::newRow("read-only file") << "read-only file" << ReadOnly << true << "read only";
         // SQLite opens it read only although it was asked to write.
+        QTest::newRow("file the player may not read")
+            << "read-only file, unreadable" << ReadOnly << false << "run only";
         QTest::newRow("read-only file beside its journal")
             << "read-only file, journal" << ReadOnly << true << "read only";
         QTest::newRow("full disk") << "full disk" << DiskFull << true << "read only";
@@ -153,7 +155,8 @@ private Q_SLOTS:
         QVERIFY(!trouble.endsWith("journal") || WriteBytes(file_ + "-wal", {}));
         if (trouble.startsWith("read-only")) {
             QVERIFY(QFile::setPermissions(trouble.endsWith("folder") ? dir_->path() : file_,
-                                          QFile::ReadOwner | QFile::ExeOwner));
+                                          trouble.endsWith("unreadable") ? QFile::Permissions()
+                                                                         : QFile::ReadOwner | QFile::ExeOwner));
         }
         std::optional<probe::Database> other;
         if (result == bmd::StoreResult::Busy) {
