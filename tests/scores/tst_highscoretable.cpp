@@ -1,5 +1,5 @@
 // The ten-best table and the registry values it is kept in: placing a new
-// score, the seeding, saving and clearing on a real store file, what each
+// score, saving and clearing on a real store file, what each
 // value becomes in the file and what each stored form reads back as.
 
 #include "ScoreTables.h"
@@ -88,18 +88,6 @@ private Q_SLOTS:
         QCOMPARE(qualifies, position != 0);
         bmd::AdjustArray(table, HighScoreTable::kPositions); // the gap it leaves is empty, at the last place too
         QCOMPARE(table.At(HighScoreTable::kPositions), HighScoreEntry{});
-    }
-
-    // A new store gets the twenty defaults.
-    void seeding()
-    {
-        QCOMPARE(tables::NextRun(file_), bmd::DefaultHighScoreTable());
-        probe::Database raw(file_);
-        // Twenty values: every name "Anonymous" and its NUL, every score the DWORD 99999.
-        QCOMPARE(raw.Text("SELECT (SELECT count(*) FROM registry_values) || ' ' || group_concat(forms) FROM"
-                          " (SELECT DISTINCT substr(name, 1, 5) || type || hex(data) AS forms FROM registry_values"
-                          " ORDER BY forms)"),
-                 QStringLiteral("20 Playe1416E6F6E796D6F757300,Score49F860100"));
     }
 
     // A finished game's score with the player's name: placed below equal

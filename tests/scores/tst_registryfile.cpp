@@ -113,6 +113,7 @@ private Q_SLOTS:
         // SQLite opens it read only although it was asked to write.
         QTest::newRow("file the player may not read")
             << "read-only file, unreadable" << ReadOnly << false << "run only";
+        QTest::newRow("empty read-only file") << "read-only file, empty" << ReadOnly << false << "run only";
         QTest::newRow("read-only file beside its journal")
             << "read-only file, journal" << ReadOnly << true << "read only";
         QTest::newRow("full disk") << "full disk" << DiskFull << true << "read only";
@@ -151,6 +152,7 @@ private Q_SLOTS:
             }
             tables::Store(file_, stored);
             QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
+            QVERIFY(!trouble.endsWith("empty") || WriteBytes(file_, {}));
         }
         QVERIFY(!trouble.endsWith("journal") || WriteBytes(file_ + "-wal", {}));
         if (trouble.startsWith("read-only")) {
