@@ -13,6 +13,10 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <thread>
+
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using bmd::HighScores;
@@ -31,6 +35,13 @@ class TestRegistryFile : public QObject {
     QStringList SetAside() const { return QDir(dir_->path()).entryList({"*damaged*"}, QDir::Files, QDir::Name); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // Small disks mounted here go with this program, even if it dies.
+        if (IsRoot() && ::unshare(CLONE_NEWNS) == 0) {
+            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+        }
+    }
     void init()
     {
         // Characters that a file name may hold and a URI must escape.
@@ -216,6 +227,8 @@ private Q_SLOTS:
         }
         other.emplace(file_); // the exclusive lock goes with the connection
         QVERIFY(sqlite->Reopen());
+        scores->Refresh();
+        QVERIFY(scores->TableIsRead());
         QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
         QVERIFY(scores->TableIsRead());
         HighScoreTable expected = trouble.endsWith("none") ? bmd::DefaultHighScoreTable() : stored;
@@ -227,6 +240,21 @@ private Q_SLOTS:
         QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
         QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Stored);
         QVERIFY(!scores->HasUnsavedScores() && scores->StoredTable() == bmd::DefaultHighScoreTable());
+    }
+
+    // Two copies making the store at once: the journal's change waits for the other.
+    void journalChangeWaitsForAnotherCopy()
+    {
+        tables::Store(file_, stored);
+        probe::Database other(file_);
+        QCOMPARE(other.Execute("PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE"), SQLITE_OK);
+        std::thread release([&] {
+            std::this_thread::sleep_for(100ms);
+            other.Execute("ROLLBACK");
+        });
+        auto scores = tables::Open(file_);
+        release.join();
+        QCOMPARE(scores->SeedHighScores(), bmd::StoreResult::Stored);
     }
 
     // A write refused in the middle of a batch takes the whole batch with it,
