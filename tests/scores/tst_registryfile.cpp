@@ -13,6 +13,10 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <thread>
+
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using bmd::HighScores;
@@ -31,13 +35,24 @@ class TestRegistryFile : public QObject {
     QStringList SetAside() const { return QDir(dir_->path()).entryList({"*damaged*"}, QDir::Files, QDir::Name); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // Small disks mounted here go with this program, even if it dies.
+        if (IsRoot() && ::unshare(CLONE_NEWNS) == 0) {
+            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+        }
+    }
     void init()
     {
         // Characters that a file name may hold and a URI must escape.
         dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/scores #1 100%?-XXXXXX"));
         file_ = dir_->filePath(QStringLiteral("registry.sqlite"));
     }
-    void cleanup() { QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+    void cleanup()
+    {
+        QProcess::execute(QStringLiteral("umount"), {"-q", "-l", dir_->path()}); // even while a file is open
+        QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 
     // Kept aside byte for byte, never deleted; a fresh store holds the defaults.
     void damagedFileIsSetAside_data()
@@ -48,6 +63,8 @@ private Q_SLOTS:
         QTest::newRow("text file") << "" << first;
         QTest::newRow("damaged pages") << "pages" << first;
         QTest::newRow("our table name in another shape") << "CREATE TABLE registry_values (key TEXT)" << first;
+        QTest::newRow("both our table names in another shape")
+            << "CREATE TABLE registry_keys (root); CREATE TABLE registry_values (key TEXT)" << first;
         QTest::newRow("another program's database") << "CREATE TABLE notes (text TEXT)" << first;
         QTest::newRow("earlier copy kept") << "" << (first + QStringList{"registry.sqlite.damaged-2"});
         QTest::newRow("empty file is a fresh store") << "empty" << QStringList{};
@@ -85,14 +102,14 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(dir_->filePath(aside.last())), found);
             QCOMPARE(ReadBytes(dir_->filePath(aside.first())), aside.size() > 1 ? older : found);
         }
-        QVERIFY(probe::Database(file_).IsHealthy());
+        QCOMPARE(probe::Database(file_).Text("SELECT count(*) FROM registry_values"), "20");
     }
 
-    // A store in trouble: none can be made, one the player cannot write, one that
-    // another program holds. The run goes on with what could be read; each
-    // change says why it was not stored, a score stays in the table for the
-    // run, and the file stays as it was. A held store takes the waiting
-    // score once it is free, and Clear one that still waits.
+    // A store in trouble: none can be made, one the player cannot write, one on
+    // a full disk, one that another program holds. The run goes on with what
+    // could be read; each change says why it was not stored, a score stays in
+    // the table for the run, and the file stays as it was. A held store or a
+    // full disk takes the waiting score once free, and Clear one that still waits.
     void storeInTrouble_data()
     {
         QTest::addColumn<QString>("trouble");
@@ -104,9 +121,25 @@ private Q_SLOTS:
         QTest::newRow("store path is a folder") << "folder" << Unavailable << false << "kept for this run only";
         QTest::newRow("read-only folder") << "read-only folder" << ReadOnly << true << "read only";
         QTest::newRow("read-only file") << "read-only file" << ReadOnly << true << "read only";
+        // SQLite opens it read only although it was asked to write.
+        QTest::newRow("file the player may not read")
+            << "read-only file, unreadable" << ReadOnly << false << "run only";
+        QTest::newRow("empty read-only file") << "read-only file, empty" << ReadOnly << false << "run only";
+        QTest::newRow("read-only file beside its journal")
+            << "read-only file, journal" << ReadOnly << true << "read only";
+        QTest::newRow("full disk") << "full disk" << DiskFull << true << "read only";
+        QTest::newRow("full disk, a journal beside the store")
+            << "full disk, journal" << DiskFull << true << "read only";
+        // Room for the journal's index, not for the tables.
+        QTest::newRow("new store on a nearly full disk")
+            << "full disk, almost, none" << DiskFull << false << "run only";
+        QTest::newRow("full disk, then read-only") << "full disk, read-only" << DiskFull << true << "read only";
         QTest::newRow("held while another program writes") << "BEGIN IMMEDIATE" << Busy << true << QString();
         QTest::newRow("held exclusively")
             << "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE" << Busy << false << QString();
+        // Its journal cannot become the one that lets others read meanwhile.
+        QTest::newRow("held by a program that keeps the old journal")
+            << "PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE" << Busy << false << QString();
     }
     void storeInTrouble()
     {
@@ -114,7 +147,8 @@ private Q_SLOTS:
         QFETCH(bmd::StoreResult, result);
         QFETCH(bool, readsStored);
         if (trouble.startsWith("read-only") && IsRoot()) {
-            const QString failure = RunAsNobody(qPrintable("storeInTrouble:" + trouble));
+            const QString failure = RunAsNobody(
+                qPrintable("storeInTrouble:" + QString::fromLatin1(QTest::currentDataTag())));
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             return;
         }
@@ -125,17 +159,33 @@ private Q_SLOTS:
         } else if (trouble == "folder") {
             QVERIFY(QDir().mkpath(file));
         } else {
+            if (trouble.startsWith("full disk")
+                && QProcess::execute(QStringLiteral("mount"),
+                                     {"-t", "tmpfs", "-o", "size=128k", "tmpfs", dir_->path()})) {
+                QSKIP("no small disk can be mounted here");
+            }
             tables::Store(file_, stored);
             QVERIFY(!QFile::exists(file_ + "-shm")); // a closed store leaves no journal
+            QVERIFY(!trouble.endsWith("empty") || WriteBytes(file_, {}));
+            QVERIFY(!trouble.endsWith("none") || QFile::remove(file_));
         }
+        QVERIFY(!trouble.endsWith("journal") || WriteBytes(file_ + "-wal", {}));
         if (trouble.startsWith("read-only")) {
             QVERIFY(QFile::setPermissions(trouble.endsWith("folder") ? dir_->path() : file_,
-                                          QFile::ReadOwner | QFile::ExeOwner));
+                                          trouble.endsWith("unreadable") ? QFile::Permissions()
+                                                                         : QFile::ReadOwner | QFile::ExeOwner));
         }
         std::optional<probe::Database> other;
         if (result == bmd::StoreResult::Busy) {
             other.emplace(file_);
             QCOMPARE(other->Execute(trouble.toStdString() + "; UPDATE registry_values SET type = type;"), SQLITE_OK);
+        }
+        QFile filler(dir_->filePath("filler"));
+        if (trouble.startsWith("full disk")) {
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {}
+            filler.close();
+            QVERIFY(!trouble.contains("almost") || QFile::resize(filler.fileName(), filler.size() - 44 * 1024));
         }
         const QByteArray before = ReadBytes(file_);
         QString warned;
@@ -150,24 +200,38 @@ private Q_SLOTS:
         QVERIFY2(warned.endsWith(warning) && warned.isEmpty() == warning.isEmpty(), qPrintable(warned));
         QCOMPARE(scores->StoredTable(), readsStored ? stored : bmd::DefaultHighScoreTable());
         QCOMPARE(scores->TableIsRead(), readsStored || result != bmd::StoreResult::Busy);
+        scores->Refresh(); // changes nothing while in trouble
+        QCOMPARE(scores->TableIsRead(), readsStored || result != bmd::StoreResult::Busy);
         const bmd::SavedScore saved = scores->SaveNewScore(15, "Waiting");
         QCOMPARE(saved.result, result);
         QCOMPARE(scores->StoredTable().At(saved.position).Name, std::string("Waiting")); // kept for this run
         QCOMPARE(int(saved.position), readsStored ? 2 : 1);
         QCOMPARE(scores->ResetHighScores(), result);
         QVERIFY(scores->HasUnsavedScores() && SetAside().isEmpty());
-        if (!other) {
+        if (!other && !filler.exists()) {
             scores.reset(); // closed as well
             QCOMPARE(ReadBytes(file_), before);
             return;
         }
         QCOMPARE(ReadBytes(file_), before);
-        QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
+        QVERIFY(!other || other->Execute("ROLLBACK") == SQLITE_OK);
+        if (filler.exists()) { // and nothing stays beside the store on the full disk
+            QVERIFY(trouble.endsWith("journal") || QDir(dir_->path()).entryList({"*-*"}, QDir::Files).isEmpty());
+            QVERIFY(filler.remove());
+        }
+        if (trouble.endsWith("read-only")) { // the disk gone read only meanwhile
+            QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", dir_->path()}), 0);
+            QVERIFY(sqlite->Reopen());
+            QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::ReadOnly);
+            return;
+        }
         other.emplace(file_); // the exclusive lock goes with the connection
         QVERIFY(sqlite->Reopen());
+        scores->Refresh();
+        QVERIFY(scores->TableIsRead());
         QCOMPARE(scores->StoreUnsavedScores(), bmd::StoreResult::Stored);
         QVERIFY(scores->TableIsRead());
-        HighScoreTable expected = stored;
+        HighScoreTable expected = trouble.endsWith("none") ? bmd::DefaultHighScoreTable() : stored;
         expected.At(bmd::PlaceNewScore(expected, 15)).Name = "Waiting";
         QCOMPARE(tables::NextRun(file_), expected);
         // Clear takes a score that still waits with it.
@@ -176,6 +240,21 @@ private Q_SLOTS:
         QCOMPARE(other->Execute("ROLLBACK"), SQLITE_OK);
         QCOMPARE(scores->ResetHighScores(), bmd::StoreResult::Stored);
         QVERIFY(!scores->HasUnsavedScores() && scores->StoredTable() == bmd::DefaultHighScoreTable());
+    }
+
+    // Two copies making the store at once: the journal's change waits for the other.
+    void journalChangeWaitsForAnotherCopy()
+    {
+        tables::Store(file_, stored);
+        probe::Database other(file_);
+        QCOMPARE(other.Execute("PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE"), SQLITE_OK);
+        std::thread release([&] {
+            std::this_thread::sleep_for(100ms);
+            other.Execute("ROLLBACK");
+        });
+        auto scores = tables::Open(file_);
+        release.join();
+        QCOMPARE(scores->SeedHighScores(), bmd::StoreResult::Stored);
     }
 
     // A write refused in the middle of a batch takes the whole batch with it,

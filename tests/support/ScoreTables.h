@@ -29,28 +29,24 @@ OpenStore(const QString& file, std::chrono::milliseconds busyTimeout = std::chro
 }
 
 // The high scores on a store file, as a run of the game opens them.
-inline std::unique_ptr<bmd::HighScores> Open(const QString& file,
-                                             std::chrono::milliseconds busyTimeout = std::chrono::seconds(5))
+inline std::unique_ptr<bmd::HighScores> Open(const QString& file)
 {
-    return std::make_unique<bmd::HighScores>(OpenStore(file, busyTimeout));
+    return std::make_unique<bmd::HighScores>(OpenStore(file));
 }
 
-// Writes the twenty values of a table into a store, as an earlier run did.
-inline void Store(bmd::RegistryStore& store, const bmd::HighScoreTable& table)
+// Writes the twenty values of a table into a store file, as an earlier run did.
+inline void Store(const QString& file, const bmd::HighScoreTable& table)
 {
-    bmd::RegistryBatch batch(store);
+    const auto store = OpenStore(file);
+    bmd::RegistryBatch batch(*store);
     for (std::int16_t position = 1; position <= bmd::HighScoreTable::kPositions; ++position) {
         const auto write = [&](const char* value, const std::string& text) {
             bmd::BrightmooseConcentrationModule::WriteRegistryValue(
-                store, bmd::HighScores::kRoot, bmd::HighScores::kKeyPath, value + std::to_string(position), text);
+                *store, bmd::HighScores::kRoot, bmd::HighScores::kKeyPath, value + std::to_string(position), text);
         };
         write("Player", table.At(position).Name);
         write("Score", table.At(position).Score);
     }
-}
-inline void Store(const QString& file, const bmd::HighScoreTable& table)
-{
-    Store(*OpenStore(file), table);
 }
 
 // The table a later run of the game reads from the file.

@@ -37,8 +37,6 @@ public:
         return text;
     }
 
-    bool IsHealthy() { return Text("PRAGMA integrity_check") == QLatin1String("ok"); }
-
 private:
     sqlite3* db_ = nullptr;
 };
