@@ -5,7 +5,6 @@
 #   atspi.py cards              every card the table still offers: "x y w h name",
 #                               its place on the screen and its name
 #   atspi.py counters           the names of the status bar's numbers
-#   atspi.py focused            the name of the object that has the focus
 #   atspi.py scores             the high-score table: its column headers, then
 #                               the first place: rank, score, player
 #   atspi.py press NAME         does what the named card, menu item or button does
@@ -62,8 +61,6 @@ def main(command, *args):
                 box = card.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 print(box.x, box.y, box.width, box.height, card.name)
         elif command == "counters" and node.name.startswith(("Tries ", "Matches made ", "Matches remaining ")):
-            print(node.name)
-        elif command == "focused" and node.getState().contains(pyatspi.STATE_FOCUSED):
             print(node.name)
     return bool(nodes)
 

@@ -48,10 +48,9 @@ have "$svg" && ! { xmllint --noout "$root$svg" && tr '\n' ' ' <"$root$svg" | gre
 desktop="$share/applications/$app.desktop"
 if have "${desktop#"$root"}"; then
   out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
-  key() { sed -n "s/^$1=//p" "$desktop"; }
-  [ "$(key Exec)" = "$app %f" ] || fail "Exec is $(key Exec), not the installed program taking the file to open"
-  [ "$(key Icon)" = "$app" ] || fail "Icon is $(key Icon), the theme icon is $app"
-  [ "$(key MimeType)" = "$mime_type;" ] || fail "MimeType is $(key MimeType)"
+  # It starts the installed program with the file to open, shows the theme icon, opens saved games.
+  [ "$(grep -E '^(Exec|Icon|MimeType)=' "$desktop" | sort | paste -sd' ')" = "Exec=$app %f Icon=$app MimeType=$mime_type;" ] ||
+    fail "the menu entry's Exec, Icon or MimeType is wrong: $(grep -E '^(Exec|Icon|MimeType)=' "$desktop")"
 fi
 
 # AppStream: the whole tree validates (the file named after its id, the
@@ -78,9 +77,6 @@ if have "$mime_xml"; then
     fail "update-mime-database: $out"
   grep -qx "50:$mime_type:\*\.bcx" "$work/mime/globs2" || fail "*.bcx is not mapped to $mime_type"
   grep -qx "$mime_type:$app" "$work/mime/icons" || fail "saved games do not get the program icon"
-  grep -q "<comment>Brightmoose Derudirodozir saved game</comment>" "$root$mime_xml" || fail "saved games lack their description"
-  # The record has no signature to match.
-  grep -q "<magic" "$root$mime_xml" && fail "the saved-game type has magic"
 fi
 
 # Nothing lands outside the places above.
