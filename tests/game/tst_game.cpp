@@ -92,7 +92,6 @@ private Q_SLOTS:
         row("pair leaves", "c0 c26 t", "up, 52 on, tries 1 pairs 1, +save -timer");
         row("found cards and stray places ignored", "c0 c26 t c0 c26 c-1 c54 c-32768",
             "up, 52 on, tries 1 pairs 1, +save -timer");
-        row("stray end of turn", "c0 c26 t t c1", "up 1, 52 on, tries 1 pairs 1, -save -timer");
         row("no pair turns back, new turn after ignored cards", "c0 c13 c5 c6 t c1 c2",
             "up 1 2, 54 on, tries 2 pairs 0, +save +timer");
         row("deal drops a waiting turn", "c0 c26 n t", "up, 54 on, tries 0 pairs 0, +save -timer");
