@@ -132,8 +132,10 @@ private Q_SLOTS:
         const QString running = QStringLiteral(".bcx-save-%1-abcdefgh").arg(copy);
         const QString odd = QStringLiteral(".bcx-save-99999999999999999999-abcdefgh");
         const QString own = QStringLiteral(".bcx-save-%1-").arg(::getpid());
-        const QString touch = "touch %1 %2 %3 .bcx-save-2147483647-abcdefgh; touch -d '1 hour ago' .bcx-save-abcdefgh";
+        const QString touch =
+            "touch game.bcx %1 %2 %3 .bcx-save-2147483647-abcdefgh; touch -d '1 hour ago' .bcx-save-abcdefgh";
         QVERIFY(QDir::setCurrent(dir.path()) && ::system(qPrintable(touch.arg(running, odd, own))) == 0);
+        errno = ESRCH; // left by an earlier call: a running copy's file stays whatever errno held
         const bool replaced = Replace(dir.filePath("game.bcx")).Ok();
         ::usleep(100000); // time for a signal sent to the copy by mistake to arrive
         ::kill(copy, SIGKILL);
