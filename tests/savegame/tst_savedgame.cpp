@@ -16,46 +16,42 @@ Q_DECLARE_METATYPE(SavedGameError)
 
 namespace {
 
-// Faces dealt 1, 6, 11, ... so that no place holds its own number; by
-// default two pairs found (aces of spades and clubs, the jokers) in five tries.
-SavedGame MidGame(std::initializer_list<int> found = {1, 27, 53, 54})
+// Faces dealt 1, 6, 11, ... so that no place holds its own number; two pairs
+// found (aces of spades and clubs, the jokers) in five tries.
+SavedGame MidGame()
 {
-    SavedGame game{{}, {}, 5, std::int16_t(found.size() / 2)};
+    SavedGame game{{}, {}, 5, 2};
     for (int k = 0; k < kCardCount; ++k) {
-        game.CardFace[k] = std::int16_t(k * 5 % kCardCount + 1);
-        game.OnBoard[k] = std::count(found.begin(), found.end(), game.CardFace[k]) != 0 ? kCardFound : kCardOnBoard;
+        const auto face = std::int16_t(k * 5 % kCardCount + 1);
+        game.CardFace[k] = face;
+        game.OnBoard[k] = face == 1 || face == 27 || face > 52 ? kCardFound : kCardOnBoard;
     }
     return game;
 }
 
 QByteArray Bytes(const SavedGame& game)
 {
-    const SavedGameSlot slot = EncodeSavedGame(game);
-    return QByteArray(reinterpret_cast<const char*>(slot.data()), qsizetype(slot.size()));
+    return QByteArray(reinterpret_cast<const char*>(EncodeSavedGame(game).data()), sizeof(SavedGameSlot));
 }
 
 // The bytes of a mid game with a change made to it.
 template <typename Change>
-QByteArray Changed(Change change, std::initializer_list<int> found = {1, 27, 53, 54})
+QByteArray Changed(Change change)
 {
-    SavedGame game = MidGame(found);
+    SavedGame game = MidGame();
     change(game);
     return Bytes(game);
 }
 
-// "accepted" or "refused" as a game, or what is wrong with the judgement:
-// every record of 220 bytes or more is decoded, a refusal says why, and a
-// record accepted writes back to the same bytes, its tail ignored.
+// "accepted" as a game (and written back to the same bytes, its tail
+// ignored) or "refused"; every record of 220 bytes or more is decoded.
 QString Judged(const QByteArray& bytes)
 {
     const auto game = DecodeSavedGame({reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size())});
-    const SavedGameStatus status = game ? ValidateSavedGame(*game)
-                                        : SavedGameStatus{SavedGameError::NotASavedGame, "-"};
-    if (game.has_value() != (bytes.size() >= 220) || status.reason.empty() != status.Ok()
-        || (!status.Ok() && status.error != SavedGameError::NotASavedGame)) {
-        return "judged wrongly";
+    if (game && ValidateSavedGame(*game).Ok()) {
+        return Bytes(*game).left(220) == bytes.left(220) ? "accepted" : "written back otherwise";
     }
-    return !status.Ok() ? "refused" : Bytes(*game).left(220) == bytes.left(220) ? "accepted" : "written back otherwise";
+    return game.has_value() == (bytes.size() >= 220) ? "refused" : "decoded wrongly";
 }
 
 } // namespace
@@ -69,8 +65,7 @@ private Q_SLOTS:
         const SavedGame game = MidGame();
         const QByteArray bytes = Bytes(game);
         QCOMPARE(bytes.size(), 640);
-        QCOMPARE(bytes.mid(216, 4), QByteArray::fromHex("05000200"));
-        QCOMPARE(bytes.mid(220), QByteArray(420, '\0'));
+        QCOMPARE(bytes.mid(216), QByteArray::fromHex("05000200") + QByteArray(420, '\0'));
         for (int k = 0; k < kCardCount; ++k) {
             QCOMPARE(bytes.mid(2 * k, 2), QByteArray(1, char(game.CardFace[k])) + '\0');
             QCOMPARE(bytes.mid(108 + 2 * k, 2), QByteArray::fromHex(game.OnBoard[k] == 0 ? "0000" : "ffff"));
@@ -82,22 +77,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("judged");
         const QByteArray mid = Bytes(MidGame());
-        QTest::newRow("mid game, tail ignored") << mid.left(220) + QByteArray(3, '\x7F') << "accepted";
-        const auto onBoardAs = [](std::int16_t value) {
-            return Changed(
-                [=](SavedGame& g) { std::replace(g.OnBoard.begin(), g.OnBoard.end(), kCardOnBoard, value); });
-        };
-        QTest::newRow("on the board as 1") << onBoardAs(1) << "accepted";
-        QTest::newRow("on the board as -32768") << onBoardAs(-32768) << "accepted";
+        QTest::newRow("mid game, 220 bytes") << mid.left(220) << "accepted";
+        QTest::newRow("on the board as -32768") << Changed([](SavedGame& g) { g.OnBoard[1] = -32768; }) << "accepted";
         QTest::newRow("tries equal matches") << Changed([](SavedGame& g) { g.Tries = 2; }) << "accepted";
         QTest::newRow("all pairs found") << Changed([](SavedGame& g) { g = {g.CardFace, {}, 40, 27}; }) << "accepted";
         QTest::newRow("219 bytes") << mid.left(219) << "refused";
         QTest::newRow("first face again") << Changed([](SavedGame& g) { g.CardFace[7] = g.CardFace[0]; }) << "refused";
         QTest::newRow("face 0") << Changed([](SavedGame& g) { g.CardFace[0] = 0; }) << "refused";
-        QTest::newRow("face 55") << Changed([](SavedGame& g) { g.CardFace[53] = 55; }) << "refused";
-        // Faces 2 and 3 are no pair; the counters agree with six cards gone.
-        QTest::newRow("partner on board")
-            << Changed([](SavedGame& g) { g.MatchesMade = 3; }, {1, 27, 53, 54, 2, 3}) << "refused";
+        // Face 6 found, its partner not; five cards gone still count two pairs.
+        QTest::newRow("partner on board") << Changed([](SavedGame& g) { g.OnBoard[1] = kCardFound; }) << "refused";
         QTest::newRow("matches one more") << Changed([](SavedGame& g) { g.MatchesMade = 3; }) << "refused";
         QTest::newRow("tries below matches") << Changed([](SavedGame& g) { g.Tries = 1; }) << "refused";
     }
@@ -149,11 +137,7 @@ private Q_SLOTS:
         QCOMPARE(descriptors(), openBefore); // none left open
         QTEST(status.error, "error");
         QTEST(QString::fromStdString(status.reason), "reason");
-        if (status.Ok()) {
-            const SavedGameReadResult opened = ReadSavedGameFile(name);
-            QVERIFY(opened.status.Ok());
-            QCOMPARE(opened.game, MidGame());
-        }
+        QVERIFY(!status.Ok() || ReadSavedGameFile(name).game == MidGame());
     }
 };
 

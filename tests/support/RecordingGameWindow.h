@@ -22,53 +22,34 @@ public:
     static constexpr int kGone = 0;
     // What each place shows: kGone, bmd::kBackFace or the face turned up.
     std::array<int, bmd::kCardCount> shown{};
-    int tries = -1;
-    int matchesMade = -1;
+    std::pair<int, int> counters{-1, -1}; // tries and matches made
     bool saveAvailable = false;
     bool timerRunning = false;
-    // The end of a game, in order: "game over", "save off", "offer <tries>".
+    // The end of a game, in order: "game over", "offer <tries>, save on|off".
     QStringList endOfGame;
     // Runs inside GameOver, as a nested event loop would run a tick.
-    std::function<void()> duringGameOver;
+    std::function<void()> duringGameOver = [] {};
 
     void ShowTable(const bmd::CardsOnTable& onTable) override
     {
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            shown[i] = onTable[i] ? bmd::kBackFace : kGone;
-        }
+        std::transform(onTable.begin(), onTable.end(), shown.begin(),
+                       [](bool on) { return on ? bmd::kBackFace : kGone; });
     }
-    void ShowFace(int index, std::int16_t face) override { shown.at(std::size_t(index)) = face; }
-    void ShowBack(int index) override { shown.at(std::size_t(index)) = bmd::kBackFace; }
-    void RemovePair(int first, int second) override
-    {
-        shown.at(std::size_t(first)) = shown.at(std::size_t(second)) = kGone;
-    }
-    void CountersChanged(std::int16_t newTries, std::int16_t newMatches) override
-    {
-        tries = newTries;
-        matchesMade = newMatches;
-    }
-    void SaveAvailabilityChanged(bool available) override
-    {
-        saveAvailable = available;
-        if (!endOfGame.isEmpty() && !available) {
-            endOfGame << QStringLiteral("save off");
-        }
-    }
+    void ShowFace(int index, std::int16_t face) override { shown.at(index) = face; }
+    void ShowBack(int index) override { shown.at(index) = bmd::kBackFace; }
+    void RemovePair(int first, int second) override { shown.at(first) = shown.at(second) = kGone; }
+    void CountersChanged(std::int16_t newTries, std::int16_t newMatches) override { counters = {newTries, newMatches}; }
+    void SaveAvailabilityChanged(bool available) override { saveAvailable = available; }
     void StartTurnTimer() override { timerRunning = true; }
     void StopTurnTimer() override { timerRunning = false; }
     void GameOver() override
     {
         endOfGame << QStringLiteral("game over");
-        if (duringGameOver) {
-            duringGameOver();
-        }
+        duringGameOver();
     }
-    void OfferHighScore(std::int16_t finalTries) override { endOfGame << QStringLiteral("offer %1").arg(finalTries); }
-
-    int OnTableCount() const
+    void OfferHighScore(std::int16_t finalTries) override
     {
-        return int(std::count_if(shown.begin(), shown.end(), [](int s) { return s != kGone; }));
+        endOfGame << QStringLiteral("offer %1, save %2").arg(finalTries).arg(saveAvailable ? "on" : "off");
     }
 };
 
@@ -105,13 +86,11 @@ inline std::vector<int> OrderedBoard()
 // (each with its partner 26 further on) found, in the given number of tries.
 inline bmd::SavedGame OrderedRecord(int pairs = 0, std::int16_t tries = 0)
 {
-    bmd::SavedGame record;
+    bmd::SavedGame record{{}, {}, tries, static_cast<std::int16_t>(pairs)};
     for (std::size_t k = 0; k < bmd::kCardCount; ++k) {
         record.CardFace[k] = static_cast<std::int16_t>(k + 1);
         record.OnBoard[k] = int(k % 26) < pairs && k < 52 ? bmd::kCardFound : bmd::kCardOnBoard;
     }
-    record.Tries = tries;
-    record.MatchesMade = static_cast<std::int16_t>(pairs);
     return record;
 }
 
@@ -135,13 +114,11 @@ inline void Play(bmd::Game& game, const QString& script)
 inline void PlayEveryPair(bmd::Game& game, bool lastTick = true)
 {
     const auto faces = game.RecordToSave().CardFace;
-    const auto place = [&](int face) {
-        return std::int16_t(std::find(faces.begin(), faces.end(), face) - faces.begin());
-    };
     for (int face = 1; face <= 27; ++face) {
         const int first = face <= 26 ? face : 53;
-        game.TurnCard(place(first));
-        game.TurnCard(place(bmd::PartnerFace(std::int16_t(first))));
+        for (const int turned : {first, int(bmd::PartnerFace(std::int16_t(first)))}) {
+            game.TurnCard(int(std::find(faces.begin(), faces.end(), turned) - faces.begin()));
+        }
         if (face < 27 || lastTick) {
             game.EndTurn();
         }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
@@ -117,14 +118,18 @@ void RemoveStaleTemporaries(const fs::path& folder)
     }
 }
 
+// Eight letters from one 64-bit draw. The letters are indexed by what is
+// left of the draw modulo their count, never by a bound worked out by hand
+// from the array's size, so no index can reach past the last letter.
 std::string TemporaryName()
 {
-    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    static constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937_64 generator{std::random_device{}()};
     std::string name = kTempPrefix + std::to_string(::getpid()) + "-";
+    auto draw = generator(); // 62^8 is far below 2^64: the letters are as good as uniform
     for (int i = 0; i < 8; ++i) {
-        name += kLetters[pick(generator)];
+        name += kLetters[draw % kLetters.size()];
+        draw /= kLetters.size();
     }
     return name;
 }
@@ -222,18 +227,21 @@ ReplaceResult ReplaceFileSafely(const fs::path& path, std::span<const std::uint8
 
     bool anonymous = false;
     std::string tempPath;
-    int fd = CreateTemporary(folder, anonymous, tempPath);
+    const int fd = CreateTemporary(folder, anonymous, tempPath);
     if (fd < 0) {
         return Failed(errno);
     }
     const auto fail = [&](int error) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
         if (!tempPath.empty()) {
             ::unlink(tempPath.c_str());
         }
         return Failed(error);
+    };
+    // Until the file is closed below. Once it is, no path may close its number
+    // again: by then it may be another file's.
+    const auto failOpen = [&](int error) {
+        ::close(fd);
+        return fail(error);
     };
 
     if (replacing) {
@@ -241,22 +249,17 @@ ReplaceResult ReplaceFileSafely(const fs::path& path, std::span<const std::uint8
         ::fchmod(fd, existing.st_mode & 0777);
     }
     if (!WriteAll(fd, bytes)) {
-        return fail(errno);
+        return failOpen(errno);
     }
     if (::fsync(fd) != 0 && errno != EINVAL) { // EINVAL: this file system cannot sync
-        return fail(errno);
+        return failOpen(errno);
     }
     if (anonymous && !NameTemporary(fd, folder, tempPath)) {
         const int error = errno;
         tempPath.clear();
-        return fail(error);
+        return failOpen(error);
     }
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0) {
-        return fail(errno);
-    }
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+    if (::close(fd) != 0 || ::rename(tempPath.c_str(), target.c_str()) != 0) {
         return fail(errno);
     }
     SyncFolder(folder);
