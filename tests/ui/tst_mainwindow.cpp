@@ -69,6 +69,7 @@ private Q_SLOTS:
         QVERIFY(gap.width() > 0 && gap.height() > 0 && table.contains(grid));
         QCOMPARE_LT(table.width() - grid.width(), gap.width() + 8);
         QCOMPARE_LT(table.height() - grid.height(), gap.height() + 8);
+        QVERIFY(!window.Table()->Deck()->isVisible()); // a store of pictures, never shown
         for (int card = 0; card < kCardCount; ++card) {
             QCOMPARE(place(card), first.translated(card % 9 * (first.width() + gap.width()),
                                                    card / 9 * (first.height() + gap.height())));
