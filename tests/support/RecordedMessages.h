@@ -9,12 +9,11 @@
 #include <QTimer>
 
 // While alive, answers every message box as it opens, in place of a player
-// (OK, or the chosen answer to a Yes/No question), and keeps the texts shown
-// and the windows they stood over. A message that stays open while the game
-// goes on is left open, and what it says instead later is kept too.
+// (OK, or the chosen answer to a Yes/No question), and keeps the texts shown.
+// A message that stays open while the game goes on is left open, and what it
+// says instead later is kept too.
 struct RecordedMessages : QObject {
     QStringList texts;
-    QList<QWidget*> parents;
     bmd::ui::MessageAnswer answer = bmd::ui::MessageAnswer::No;
 
     RecordedMessages()
@@ -24,7 +23,6 @@ struct RecordedMessages : QObject {
             for (auto& [box, said] : open_) {
                 if (box && box->text() != said) {
                     texts << (said = box->text());
-                    parents << nullptr;
                 }
             }
         });
@@ -37,21 +35,17 @@ struct RecordedMessages : QObject {
         if (box != nullptr && event->type() == QEvent::Show && !box->property("recorded").toBool()) {
             box->setProperty("recorded", true);
             texts << box->text();
-            parents << box->parentWidget();
             if (box->testAttribute(Qt::WA_DeleteOnClose)) { // stays open while the game goes on
                 open_.append({box, box->text()});
             } else {
-                const bool yes = box->button(QMessageBox::Yes) && answer == bmd::ui::MessageAnswer::Yes;
-                QAbstractButton* press = box->button(yes                            ? QMessageBox::Yes
-                                                     : box->button(QMessageBox::No) ? QMessageBox::No
-                                                                                    : QMessageBox::Ok);
-                QTimer::singleShot(0, press, &QAbstractButton::click);
+                QAbstractButton* press = box->button(answer == bmd::ui::MessageAnswer::Yes ? QMessageBox::Yes
+                                                                                           : QMessageBox::No);
+                QTimer::singleShot(0, press ? press : box->button(QMessageBox::Ok), &QAbstractButton::click);
             }
         }
         return false;
     }
 
-private:
     QList<std::pair<QPointer<QMessageBox>, QString>> open_;
     QTimer poll_;
 };

@@ -7,7 +7,9 @@
 #include "RecordedMessages.h"
 #include "RecordingGameWindow.h"
 #include "WhileModal.h"
+#include "frmAbout.h"
 #include "frmBrightmooseConcentration.h"
+#include "frmSplash.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,15 +27,14 @@ class MainWindowTest : public QObject {
     std::optional<ScriptedRandom> random_;
     std::unique_ptr<frmBrightmooseConcentration> window_;
 
-    // A window shown on the ordered board, after a script of moves.
-    frmBrightmooseConcentration& Shown(const QString& script = {})
+    // A window shown on the ordered board.
+    frmBrightmooseConcentration& Shown()
     {
         window_.reset();
         random_.emplace(OrderedBoard());
         window_ = std::make_unique<frmBrightmooseConcentration>(&*random_);
         window_->show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(window_.get())); }();
-        Play(window_->GameLogic(), script);
         return *window_;
     }
     void Click(int index) { QTest::mouseClick(window_->Table()->Card(index), Qt::LeftButton); }
@@ -51,12 +52,10 @@ class MainWindowTest : public QObject {
 private Q_SLOTS:
     // The cards lie in six rows of nine, evenly spaced, none over another,
     // between the toolbar and the status bar, which leave no room for
-    // another row or column. Resizing moves no card, and only the web
-    // address panel takes the new width.
+    // another row or column.
     void windowGeometry()
     {
         frmBrightmooseConcentration& window = Shown();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Brightmoose Derudirodozir"));
         QCOMPARE_LE((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength(), 4);
         const auto place = [&](int card) {
             return QRect(window.CardPositionInClientArea(card), window.Table()->Card(card)->size());
@@ -70,18 +69,10 @@ private Q_SLOTS:
         QVERIFY(gap.width() > 0 && gap.height() > 0 && table.contains(grid));
         QCOMPARE_LT(table.width() - grid.width(), gap.width() + 8);
         QCOMPARE_LT(table.height() - grid.height(), gap.height() + 8);
-        QList<int> widths;
-        for (int panel = 1; panel <= 7; ++panel) {
-            widths << window.StatusPanel(panel)->width() + (panel == 3 ? 246 : 0);
-        }
-        window.resize(window.width() + 246, 800);
-        QCoreApplication::processEvents();
+        QVERIFY(!window.Table()->Deck()->isVisible()); // a store of pictures, never shown
         for (int card = 0; card < kCardCount; ++card) {
             QCOMPARE(place(card), first.translated(card % 9 * (first.width() + gap.width()),
                                                    card / 9 * (first.height() + gap.height())));
-        }
-        for (int panel = 1; panel <= 7; ++panel) {
-            QCOMPARE(window.StatusPanel(panel)->width(), widths[panel - 1]);
         }
         // The cards drawn for the screen's scale, at their size, also when the
         // window comes back from a screen of another scale.
@@ -108,9 +99,17 @@ private Q_SLOTS:
     }
 
     // A pair and a miss as the player sees them: the panels, the pictures
-    // and Save Game; then New Game on the toolbar deals again.
+    // and Save Game. During the miss's look a file that does not open and a
+    // save that fails are told, naming the file and why, and the look goes
+    // on. New Game on the toolbar deals again.
     void aTurnAsThePlayerSeesIt()
     {
+        const QString bad = dir_.filePath("bad.bcx");
+        QVERIFY(WriteBytes(bad, QByteArray(219, '\1')));
+        WhileModal<QFileDialog> chooser([&](QFileDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(bad + "/keep.bcx");
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
         frmBrightmooseConcentration& window = Shown();
         QCOMPARE(Panels(), "Tries|0|http://www.brightmoose.example/|Matches Made|0|Matches Remaining|27");
         QWidget* save = window.Toolbar()->widgetForAction(window.findChild<QAction*>("mnuSaveGame"));
@@ -122,84 +121,55 @@ private Q_SLOTS:
         QCOMPARE(Panels(), "Tries|1|http://www.brightmoose.example/|Matches Made|1|Matches Remaining|26");
         Click(1);
         Click(2);
+        QVERIFY(!window.OpenGameFile(NativePath(bad)));
+        window.SaveGame();
+        QVERIFY(window.TurnTimer().isActive() && Shows(2) == Face(2));
+        QCOMPARE(messages_.texts.size(), 2);
+        QVERIFY(messages_.texts[0].contains('"' + bad + "\" is not a saved game this program can open"));
+        QVERIFY(messages_.texts[1].contains("could not be saved to \"" + bad + "/keep.bcx\""));
         QTRY_VERIFY_WITH_TIMEOUT(Shows(1) == Face(59) && Shows(2) == Face(59), 3000);
+        QCOMPARE(Panels(), "Tries|2|http://www.brightmoose.example/|Matches Made|1|Matches Remaining|26");
 
         QTest::mouseClick(window.Toolbar()->widgetForAction(window.Toolbar()->actions()[0]), Qt::LeftButton);
         QCOMPARE(Panels(), "Tries|0|http://www.brightmoose.example/|Matches Made|0|Matches Remaining|27");
         QVERIFY(!window.Table()->Card(0)->isHidden() && random_->reseeds == 2);
     }
 
-    // Saved with a turn pending: both cards count as on the board. Opened in
-    // a window over a pair pending, whose late tick must resolve nothing.
-    void saveAndOpen()
+    // How the splash is left: by its timer, a click on the frame (not
+    // on a label) or by the desktop. The main window comes exactly once.
+    // Its notice and About's name the years up to this one.
+    void splashHandsOverOnce_data()
     {
-        const QString file = dir_.filePath("game");
-        WhileModal<QFileDialog> chooser([&](QFileDialog* dialog) {
-            QCOMPARE(dialog->nameFilters(), QStringList{"Brightmoose Derudirodozir Games (*.bcx)"});
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
-            static_cast<QDialog*>(dialog)->done(QDialog::Accepted); // as accept() does, without asking to replace
-        });
-        Shown("c0 c26 t c1 c2").findChild<QAction*>(QStringLiteral("mnuSaveGame"))->trigger();
-        const SavedGame saved = window_->GameLogic().RecordToSave();
-        QCOMPARE(ReadBytes(file).size(), 640); // no extension added to a name typed without one
-        Shown("c3 c29").findChild<QAction*>(QStringLiteral("mnuOpenGame"))->trigger();
-        window_->Timer1_Timer();
-        QCOMPARE(window_->GameLogic().RecordToSave(), saved);
-        QCOMPARE(Panels(), "Tries|2|http://www.brightmoose.example/|Matches Made|1|Matches Remaining|26");
-        QVERIFY(Shows(1) == Face(59) && Shows(3) == Face(59) && window_->Table()->Card(26)->isHidden());
-        QVERIFY(messages_.texts.isEmpty());
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("years");
+        QTest::newRow("timer") << "timer" << 2011 << "2011";
+        QTest::newRow("click on a label, then on the frame") << "click" << 2026 << "2011 - 2026";
+        QTest::newRow("closed by the desktop") << "close" << 2026 << "2011 - 2026";
     }
-
-    // A file that does not open, or a save that fails: the message names the
-    // file and says why, and the game goes on as it was, its look too.
-    void failuresAreTold_data()
+    void splashHandsOverOnce()
     {
-        QTest::addColumn<QByteArray>("bytes"); // of bad.bcx, or "save" to save into bad/
-        QTest::addColumn<QString>("says");
-        QTest::newRow("short") << QByteArray(219, '\1')
-                               << "\"<dir>/bad.bcx\" is not a saved game this program can open";
-        QTest::newRow("missing") << QByteArray() << "\"<dir>/bad.bcx\" could not be opened";
-        QTest::newRow("save under a file") << QByteArray("save") << "could not be saved to \"<dir>/bad.bcx/keep.bcx\"";
-    }
-    void failuresAreTold()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, says);
-        messages_.texts.clear();
-        QFile::remove(dir_.filePath("bad.bcx"));
-        QVERIFY(bytes.isEmpty() || WriteBytes(dir_.filePath("bad.bcx"), bytes));
-        WhileModal<QFileDialog> chooser([&](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir_.filePath("bad.bcx/keep.bcx"));
-            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-        });
-        Shown("c4");
-        Click(5);
-        if (bytes == "save") {
-            window_->SaveGame();
-        } else {
-            QVERIFY(!window_->OpenGameFile(NativePath(dir_.filePath("bad.bcx"))));
+        QFETCH(QString, how);
+        QFETCH(int, year);
+        QFETCH(QString, years);
+        const QString notice = "Copyright \u00a9 " + years + " Brightmoose Software";
+        int handedOver = 0;
+        QPointer<frmSplash> splash = new frmSplash([&] { ++handedOver; }, year);
+        QCOMPARE(splash->CopyrightLabel()->text(), notice);
+        QCOMPARE(frmAbout(nullptr, year).CopyrightLabel()->text(), notice);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        if (how == QLatin1String("close")) {
+            splash->close();
+        } else if (how == QLatin1String("click")) {
+            QTest::mouseClick(splash->CopyrightLabel(), Qt::LeftButton);
+            QCOMPARE(handedOver, 0);
+            QTest::mouseClick(splash->Frame(), Qt::LeftButton, {}, QPoint(300, 280));
         }
-        QVERIFY(window_->TurnTimer().isActive() && Shows(5) == Face(5));
-        QCOMPARE(window_->StatusPanel(2)->text(), QStringLiteral("1"));
-        QCOMPARE(messages_.texts.size(), 1);
-        QVERIFY2(messages_.texts[0].contains(says.replace("<dir>", dir_.path())), qPrintable(messages_.texts[0]));
-    }
-
-    // Faces 1 to 68 hand out their picture, shared rather than copied, cards
-    // and the wider extra pictures each at their size; any other face gets a
-    // message and no picture.
-    void deckPictures()
-    {
-        messages_.texts.clear();
-        DeckSmall deck;
-        for (const int face : {1, 54, 55, 58, 60, 68, 0, 69, -5}) {
-            const bool valid = face >= 1 && face <= 68;
-            const bool card = face <= 54 || face == 58 || face == 60;
-            QCOMPARE(deck.Picture(face).cacheKey(), valid ? deck.FacePicture(face - 1).cacheKey() : 0);
-            QCOMPARE(deck.Picture(face).deviceIndependentSize().toSize(),
-                     valid ? (card ? QSize(61, 89) : QSize(71, 96)) : QSize(0, 0));
-        }
-        QCOMPARE(messages_.texts, QStringList(6, QStringLiteral("Invalid Property Setting!")));
+        QTRY_COMPARE_WITH_TIMEOUT(handedOver, 1, 5000); // by its timer in the first row
+        QTest::qWait(100);
+        QCOMPARE(handedOver, 1);
+        QTRY_VERIFY(splash.isNull()); // closed and deleted
     }
 };
 

@@ -1,4 +1,3 @@
-#include "CardTable.h"
 #include "GameFiles.h"
 #include "RecordedMessages.h"
 #include "ScoreKeeper.h"
@@ -6,26 +5,15 @@
 #include "frmBrightmooseConcentration.h"
 #include "frmHighScores.h"
 
-#include <QAccessible>
-#include <QMenu>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace bmd::ui;
 
-namespace {
-
-QString Said(QWidget* speaker)
-{
-    return QAccessible::queryAccessibleInterface(speaker->findChild<QWidget*>(QStringLiteral("Announcer")))
-        ->text(QAccessible::Name);
-}
-
-} // namespace
-
 // Each language the game speaks (the row), English, and one it does not speak
 // (English exactly, as written): the Game menu, what a screen reader says of
-// the first card and of tries and their counts, the end of a game and why a
-// 1- and a 5-byte file are no saved game. In every other language each text
+// tries and their counts and of the high-score entry, the end of a game and
+// why a 1- and a 5-byte file are no saved game. In every other language each text
 // is its own (translations.complete checks their numbers); every caption
 // shows whole in its control.
 class TranslationsTest : public QObject {
@@ -55,7 +43,6 @@ private Q_SLOTS:
         for (const QAction* item : menu->actions()) {
             texts << item->text();
         }
-        texts << window.Table()->CardName(0);
         bmd::GameWindow& game = window;
         for (const int tries : {1, 4}) {
             game.ShowFace(0, 12); // the queen of spades
@@ -63,21 +50,18 @@ private Q_SLOTS:
             game.CountersChanged(tries, 0);
             game.ShowBack(0);
             game.ShowBack(9);
-            texts << Said(&window);
+            texts << window.findChild<QWidget*>("Announcer")->accessibleName();
         }
-        for (const auto& [card, face, partner, tries, made] :
-             {std::array{0, 12, 38, 5, 3}, std::array{2, 53, 54, 41, 27}}) {
-            game.ShowFace(card, face);
-            game.ShowFace(card + 1, partner);
-            game.RemovePair(card, card + 1);
-            game.CountersChanged(tries, made);
-            texts << Said(&window);
-        }
+        game.ShowFace(2, 53);
+        game.ShowFace(3, 54);
+        game.RemovePair(2, 3);
+        game.CountersChanged(41, 27);
+        texts << window.findChild<QWidget*>("Announcer")->accessibleName();
         ScoreKeeper scores(std::filesystem::path{});
         frmHighScores entry(&window, scores, true, 30);
         entry.show();
-        QTRY_VERIFY(!Said(&entry).isEmpty());
-        texts << Said(&entry);
+        QTRY_VERIFY(!entry.findChild<QWidget*>("Announcer")->accessibleName().isEmpty());
+        texts << entry.findChild<QWidget*>("Announcer")->accessibleName();
         window.GameOver();
         for (const QByteArray bytes : {"s", "short"}) {
             QTemporaryFile saved;
@@ -92,11 +76,10 @@ private Q_SLOTS:
         if (english.isEmpty()) {
             english = texts;
             QCOMPARE(texts.join(QLatin1Char('|')),
-                     "&Game|&New Game|&Open Game|&Save Game|&High Scores|E&xit|Row 1, card 1, face down|"
-                     "No pair. 1 try.|No pair. 4 tries.|Pair found: queens. 3 made, 24 left.|Last pair: jokers. 41 "
-                     "tries.|30 tries: place 1 of the ten best. Type your name "
-                     "and press Enter.|Game Over!|The file is 1 byte long; a saved game has at least 220.|The file "
-                     "is 5 bytes long; a saved game has at least 220.");
+                     "&Game|&New Game|&Open Game|&Save Game|&High Scores|E&xit|No pair. 1 try.|No pair. 4 tries.|"
+                     "Last pair: jokers. 41 tries.|30 tries: place 1 of the ten best. Type your name and press Enter.|"
+                     "Game Over!|The file is 1 byte long; a saved game has at least 220.|The file is 5 bytes long; a "
+                     "saved game has at least 220.");
         }
         QCOMPARE(texts.size(), english.size());
         for (int i = 0; i < texts.size(); ++i) {
