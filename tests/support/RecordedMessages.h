@@ -9,11 +9,13 @@
 #include <QTimer>
 
 // While alive, answers every message box as it opens, in place of a player
-// (OK, or the chosen answer to a Yes/No question), and keeps the texts shown.
+// (OK, or the chosen answer to a Yes/No question), and keeps the texts shown
+// and the window each opened over.
 // A message that stays open while the game goes on is left open, and what it
 // says instead later is kept too.
 struct RecordedMessages : QObject {
     QStringList texts;
+    QList<QWidget*> parents;
     bmd::ui::MessageAnswer answer = bmd::ui::MessageAnswer::No;
 
     RecordedMessages()
@@ -35,6 +37,7 @@ struct RecordedMessages : QObject {
         if (box != nullptr && event->type() == QEvent::Show && !box->property("recorded").toBool()) {
             box->setProperty("recorded", true);
             texts << box->text();
+            parents << box->parentWidget();
             if (box->testAttribute(Qt::WA_DeleteOnClose)) { // stays open while the game goes on
                 open_.append({box, box->text()});
             } else {

@@ -8,6 +8,7 @@
 #include "CardTable.h"
 #include "RecordedMessages.h"
 #include "ScoredTable.h"
+#include "WhileModal.h"
 #include "frmHighScores.h"
 
 #include <QtTest>
@@ -117,6 +118,25 @@ private Q_SLOTS:
         QVERIFY(focused->state().focused && focused->state().focusable);
         table->clearFocus(); // no card has the focus of a table without it
         QVERIFY(Access(table)->focusChild() == nullptr && !focused->state().focused);
+    }
+
+    // The last pair's look ends while the high scores are viewed: "Game Over!"
+    // stands over them, where the keyboard is, not over the blocked table.
+    void gameOverOverTheHighScores()
+    {
+        ScoredTable game(dir_.filePath(QStringLiteral("over.sqlite")));
+        PlayEveryPair(game.window.GameLogic(), false);
+        QWidget* view = nullptr;
+        WhileModal<frmHighScores> scores([&](frmHighScores* window) {
+            if (view == nullptr) {
+                view = window;
+                game.window.Timer1_Timer();
+            }
+            window->close(); // the view, then the entry the game offers
+        });
+        messages_.parents.clear();
+        game.window.mnuHighScores_Click();
+        QVERIFY(view != nullptr && messages_.parents == QList<QWidget*>{view});
     }
 
     // A pair and a turn of the look by keys, as the screen shows it and as a
