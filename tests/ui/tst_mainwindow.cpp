@@ -107,6 +107,7 @@ private Q_SLOTS:
         const QString bad = dir_.filePath("bad.bcx");
         QVERIFY(WriteBytes(bad, QByteArray(219, '\1')));
         WhileModal<QFileDialog> chooser([&](QFileDialog* dialog) {
+            QCOMPARE(dialog->nameFilters(), QStringList{"Brightmoose Derudirodozir Games (*.bcx)"});
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(bad + "/keep.bcx");
             static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
         });
