@@ -137,9 +137,11 @@ private Q_SLOTS:
             QCOMPARE(store->SetValue(key, "Value", type, bytes.constData(), std::uint32_t(bytes.size())),
                      bmd::kRegistrySuccess);
         }
-        QCOMPARE(
-            probe::Database(file_).Text("SELECT type || ' ' || hex(data) FROM registry_values WHERE root = 2147483650"),
-            QStringLiteral("%1 %2").arg(type).arg(QString(bytes.toHex().toUpper())));
+        // Every key on the path is in the file, as the registry has them.
+        QCOMPARE(probe::Database(file_).Text("SELECT (SELECT group_concat(path, '|') FROM registry_keys) || ' ' || type"
+                                             " || ' ' || hex(data) FROM registry_values WHERE root = 2147483650"),
+                 QStringLiteral("Software|Software\\Test Maker|Software\\Test Maker\\Test Game %1 ").arg(type)
+                     + bytes.toHex().toUpper());
         const bmd::RegistryValue read = bmd::BrightmooseConcentrationModule::ReadRegistryValue(
             *store, bmd::kHkeyLocalMachine, "SOFTWARE\\test maker\\TEST GAME", "VALUE");
         QTEST((std::holds_alternative<std::int32_t>(read) ? "number:" : "text:")
