@@ -18,22 +18,18 @@ public:
         sqlite3_busy_timeout(db_, 5000);
     }
     ~Database() { sqlite3_close_v2(db_); }
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
 
     int Execute(const std::string& sql) { return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
 
-    // The first column of the first row as text, or "<error N>".
+    // The first column of the last row as text; "" when there is none.
     QString Text(const std::string& sql)
     {
-        sqlite3_stmt* statement = nullptr;
-        int result = sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
-        result = result == SQLITE_OK ? sqlite3_step(statement) : result;
-        const QString text = result == SQLITE_ROW
-                                 ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))
-                             : result == SQLITE_DONE ? QString()
-                                                     : QStringLiteral("<error %1>").arg(result);
-        sqlite3_finalize(statement);
+        QString text;
+        const auto keep = [](void* out, int, char** values, char**) {
+            *static_cast<QString*>(out) = QString::fromUtf8(values[0]);
+            return 0;
+        };
+        sqlite3_exec(db_, sql.c_str(), keep, &text, nullptr);
         return text;
     }
 
