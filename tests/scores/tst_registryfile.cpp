@@ -13,6 +13,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 using bmd::StoreResult;
 using namespace std::chrono_literals;
@@ -205,6 +206,20 @@ private Q_SLOTS:
         QCOMPARE(other.Execute("DROP TRIGGER refuse"), SQLITE_OK);
         QCOMPARE(scores->ResetHighScores(), StoreResult::Stored);
         QVERIFY(!scores->HasUnsavedScores() && tables::NextRun(file_) == bmd::DefaultHighScoreTable());
+    }
+
+    // With no one to take them (no window layer), warnings go to standard error, named.
+    void warningsWithoutASink()
+    {
+        bmd::SetWarningSink({});
+        QTemporaryFile errors;
+        QVERIFY(errors.open());
+        const int standardError = ::dup(2);
+        ::dup2(errors.handle(), 2);
+        bmd::Warn("the store is damaged");
+        ::dup2(standardError, 2);
+        ::close(standardError);
+        QCOMPARE(ReadBytes(errors.fileName()), "brightmoose-derudirodozir: the store is damaged\n");
     }
 };
 
