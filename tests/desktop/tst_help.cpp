@@ -2,6 +2,8 @@
 #include "HelpFiles.h"
 #include "HelpWindow.h"
 #include "HtmlHelp.h"
+#include "HyperJump.h"
+#include "RecordedMessages.h"
 #include "ScoreKeeper.h"
 #include "Translations.h"
 #include "frmBrightmooseConcentration.h"
@@ -103,7 +105,6 @@ private Q_SLOTS:
         QTest::newRow("toolbar Help") << false << "Toolbar1_Help" << HelpPane::Contents << "Welcome.htm";
         QTest::newRow("main Index") << false << "mnuIndex" << HelpPane::Index << "Welcome.htm";
         QTest::newRow("scores Contents") << true << "mnuContents" << HelpPane::Topic << "High_Scores.htm";
-        QTest::newRow("scores Index") << true << "mnuIndex" << HelpPane::Index << "Welcome.htm";
     }
     void windowCommands()
     {
@@ -168,6 +169,22 @@ private Q_SLOTS:
         HtmlHelp(HelpCommand::DisplayTopic, kHighScoresTopic);
         QCOMPARE(window->ShownUrl().fileName(), kHighScoresTopic);
         QCOMPARE(window->HelpFileInUse(), says.isEmpty() ? installed : beside);
+    }
+
+    // The desktop's opener started but failing ("no method available"): the
+    // player is told, with the address to copy.
+    void webOpenerFails()
+    {
+        QTemporaryDir bin;
+        QVERIFY(WriteBytes(bin.filePath(QStringLiteral("xdg-open")), "#!/bin/sh\nexit 3\n"));
+        QVERIFY(QFile::setPermissions(bin.filePath(QStringLiteral("xdg-open")), QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("PATH", QFile::encodeName(bin.path()) + ":" + qgetenv("PATH"));
+        RecordedMessages messages;
+        InstallWebOpener();
+        HyperJump(kMakerWebAddress);
+        QTRY_COMPARE(messages.texts, QStringList{"The web page could not be opened: no web browser could be started."
+                                                 "\n\nIts address is "
+                                                 + kMakerWebAddress});
     }
 };
 

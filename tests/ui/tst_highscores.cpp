@@ -108,28 +108,28 @@ private Q_SLOTS:
         QCOMPARE(Shown(window), bmd::DefaultHighScoreTable());
         grid->setFocus(); // at the first place, not the header
         QCOMPARE(QAccessible::queryAccessibleInterface(grid)->focusChild()->text(QAccessible::Name), "1, 99999");
-        QCOMPARE(grid->item(0, 0)->text() + grid->item(0, 1)->text(), QStringLiteral("ScorePlayer"));
         QVERIFY(grid->item(0, 1)->font().bold());
         QVERIFY(grid->viewport()->rect().contains(grid->visualItemRect(grid->item(10, 1))));
         const QImage picture = grid->viewport()->grab().toImage();
-        const auto colourAt = [&](int row, int below) {
-            const QRect cell = grid->visualItemRect(grid->item(row, 1));
-            return picture.pixelColor(cell.right() - 4, below == 0 ? cell.center().y() : cell.bottom() + below).name();
-        };
-        QStringList colours; // the middle of rows 0 to 3 and 10, below the last, lines below rows 0 and 1
-        for (const auto& [row, below] : {std::pair{0, 0}, {1, 0}, {2, 0}, {3, 0}, {10, 0}, {10, 5}, {0, 1}, {1, 1}}) {
-            colours << colourAt(row, below);
+        QStringList colours; // from a cell's lower right corner: the middle of rows 0 to 3 and 10, below the
+        // last, the lines below rows 0 and 1, past the header's frame, and the frame's corner
+        for (const auto& [row, column, x, y] : {std::tuple{0, 1, -4, -8},
+                                                {1, 1, -4, -8},
+                                                {2, 1, -4, -8},
+                                                {3, 1, -4, -8},
+                                                {10, 1, -4, -8},
+                                                {10, 1, -4, 5},
+                                                {0, 1, -4, 1},
+                                                {1, 1, -4, 1},
+                                                {0, 1, 2, 1},
+                                                {0, 0, 1, 0}}) {
+            colours << picture.pixelColor(grid->visualItemRect(grid->item(row, column)).bottomRight() + QPoint(x, y))
+                           .name();
         }
-        QCOMPARE(colours.join(' '), "#00c000 #ffffff #00ff00 #ffffff #00ff00 #008000 #000000 #c0c0c0");
-        const QRect player = grid->visualItemRect(grid->item(0, 1));
-        QCOMPARE(picture.pixelColor(player.right() + 2, player.bottom() + 1),
-                 QColor(0, 128, 0)); // the frame ends there
-        const QRect score = grid->visualItemRect(grid->item(0, 0));
-        QCOMPARE(picture.pixelColor(score.right() + 1, score.bottom()), QColor(Qt::black)); // the frame's corner
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, score.center());
+        QCOMPARE(colours.join(' '), "#00c000 #ffffff #00ff00 #ffffff #00ff00 #008000 #000000 #c0c0c0 #008000 #000000");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 0)).center());
         QVERIFY(grid->selectedItems().isEmpty()); // the header is no place to select
 
-        grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Tab); // Tab leaves the grid
         QCOMPARE(QApplication::focusWidget(), Control(window, "btnClear"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -137,28 +137,18 @@ private Q_SLOTS:
     }
 
     // The entry: the new score placed below equal ones with an empty name, in
-    // the window only; Alt+N goes to the name. A name typed, then Enter: shown
-    // as typed, stored as the store keeps it ("" as "Anonymous", "007" as 7,
-    // without spaces). Leaving without saving keeps the table of before the
+    // the window only; Alt+N goes to the name. Enter saves it, without a name
+    // as "Anonymous". Leaving without saving keeps the table of before the
     // game, and Esc does not leave.
     void entry_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("how"); // Enter saves; the others leave without saving
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("nextStart");
-        const auto row = [](const char* tag, const char* typed, const char* how, const char* shown, const char* next) {
-            QTest::newRow(tag) << QString(typed) << QString(how) << QString(shown) << QString(next);
-        };
-        row("empty name", "", "Enter", "Anonymous", "Anonymous");
-        row("spaces and digits", " 007 ", "Enter", " 007 ", "7");
-        row("close box", "Player One", "close", "", "");
-        row("File, Exit", "Player One", "exit", "", "");
-        row("Esc does not leave", "Player One", "escape", "", "");
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"Enter", "close box", "File, Exit", "Esc"}) {
+            QTest::newRow(how) << QString::fromLatin1(how);
+        }
     }
     void entry()
     {
-        QFETCH(QString, typed);
         QFETCH(QString, how);
         const HighScoreTable stored = tables::Make({"40", "50", "50", "60"});
         HighScoreTable saved = stored;
@@ -169,26 +159,22 @@ private Q_SLOTS:
         Control(*window, "btnSave")->setFocus();
         QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
         auto* name = Control<QLineEdit>(*window, "txtPlayer");
-        QTest::keyClicks(name, typed);
         if (how == QLatin1String("Enter")) {
             QTest::keyClick(name, Qt::Key_Return);
             QCOMPARE(Controls(*window) + " " + Said(*window), QStringLiteral("+-+* + btnOK Name saved: place 4."));
             QVERIFY(name->text().isEmpty() && name->isReadOnly());
-            QFETCH(QString, shown);
-            saved.At(4).Name = shown.toStdString();
+            saved.At(4).Name = "Anonymous";
             QCOMPARE(Shown(*window), saved);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // nothing left to save
             QVERIFY(!window->isVisible());
             // The next opening from the menu shows the saved table, placed once.
             QCOMPARE(Shown(*std::make_unique<frmHighScores>(nullptr, *scores_, false, 50)), saved);
-            QFETCH(QString, nextStart);
-            saved.At(4).Name = nextStart.toStdString();
             QCOMPARE(tables::NextRun(File()), saved);
             return;
         }
-        if (how == QLatin1String("exit")) {
+        if (how == QLatin1String("File, Exit")) {
             Control<QAction>(*window, "mnuExit")->trigger();
-        } else if (how == QLatin1String("escape")) {
+        } else if (how == QLatin1String("Esc")) {
             QTest::keyClick(name, Qt::Key_Escape);
             QVERIFY(window->isVisible());
             QCOMPARE(Said(*window), "Your score is not saved yet: type your name and press Enter.");
@@ -238,6 +224,7 @@ private Q_SLOTS:
         QCOMPARE(Shown(*window), HighScoreTable{});
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(window->isVisible());
+        QTest::qWait(bmd::ui::ScoreKeeper::kRetryMs + 200); // read again when needed, not on the store's timer
         other_.reset();
         QTRY_VERIFY(!Control<QLabel>(*window, "lblWaiting")->isVisible());
         QTEST(Controls(*window) + " " + Said(*window), "then");
