@@ -96,43 +96,28 @@ private Q_SLOTS:
                  QLocale::system().decimalPoint() == "," ? "2 2.50" : "1,50 2");
     }
 
-    // The store in its usual place, in trouble as a player meets it: each
-    // message says why and what to do (the parts given, <file> and <folder>
-    // for the store's); the table shows what is stored, or the defaults.
+    // The store in its usual place, in trouble as a player meets it (the
+    // row): the messages say why and what to do (the parts given, <file> and
+    // <folder> for the store's); the table shows what is stored, or the defaults.
     void storeInTrouble_data()
     {
-        QTest::addColumn<QString>("trouble");
-        QTest::addColumn<QStringList>("told");
-        QTest::newRow("damaged") << "damaged"
-                                 << QStringList{
-                                        "\"<file>\" was damaged. Its old scores were kept in "
-                                        "\"<file>.damaged-1\", and a fresh table was started."};
-        QTest::newRow("read-only folder")
-            << "read-only"
-            << QStringList{
-                   "saved: the high scores in \"<file>\" are read-only.\n\nTo keep scores, you need the right to "
-                   "write in the folder \"<folder>\"",
-                   "cleared: the high scores in \"<file>\" are read-only."};
-        QTest::newRow("no file in a read-only folder")
-            << "read-only, none" << QStringList{"saved: the high-score file \"<file>\" cannot be opened or made."};
-        QTest::newRow("full disk") << "full disk"
-                                   << QStringList{"saved: the disk that holds \"<file>\" is full.\n\nFree some disk",
-                                                  "Your score has now been saved"};
-        QTest::newRow("no HOME") << "no HOME"
-                                 << QStringList{
-                                        "saved: there is no folder where the game may keep its scores.\n\n"
-                                        "Nothing needs to be done."};
-        QTest::newRow("no home at all") << "no home" << QStringList{"saved: your home folder is not known"};
+        QTest::addColumn<QString>("told");
+        QTest::newRow("damaged") << "\"<file>\" was damaged. Its old scores were kept in \"<file>.damaged-1\"";
+        QTest::newRow("read-only") << "saved: the high scores in \"<file>\" are read-only.+write in the folder "
+                                      "\"<folder>\".+cleared: the high scores in \"<file>\" are read-only";
+        QTest::newRow("read-only, no file") << "saved: the high-score file \"<file>\" cannot be opened or made";
+        QTest::newRow("full disk") << "saved: the disk that holds \"<file>\" is full.+Free some.+has now been saved";
+        QTest::newRow("no HOME") << "saved: there is no folder where the game may keep its scores.+Nothing needs";
+        QTest::newRow("no home") << "saved: your home folder is not known";
     }
     void storeInTrouble()
     {
-        QFETCH(QString, trouble);
-        QFETCH(QStringList, told);
+        const QString trouble = QString::fromLatin1(QTest::currentDataTag());
+        QFETCH(QString, told);
         const bool noHome = trouble.startsWith("no ");
         if ((noHome || trouble.startsWith("read-only")) && IsRoot()) {
-            const QString failure = RunAsNobody(
-                qPrintable("storeInTrouble:" + QString::fromLatin1(QTest::currentDataTag())),
-                trouble == "no home" ? 54321 : 65534);
+            const QString failure = RunAsNobody(qPrintable("storeInTrouble:" + trouble),
+                                                trouble == "no home" ? 54321 : 65534);
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             return;
         }
@@ -151,7 +136,7 @@ private Q_SLOTS:
             && QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=128k", "tmpfs", data}) != 0) {
             QSKIP("no small disk can be mounted here");
         }
-        const HighScoreTable stored = tables::Make({"20", "30"});
+        const HighScoreTable stored = tables::Make({"20"});
         const bool readsStored = trouble == "read-only" || trouble == "full disk";
         QVERIFY(noHome || QDir().mkpath(folder));
         QVERIFY(trouble != "damaged" || WriteBytes(file, QByteArray("This is no database.\n").repeated(200)));
@@ -176,11 +161,11 @@ private Q_SLOTS:
             QVERIFY(!keeper.ResetHighScores(nullptr));
             QCOMPARE(tables::NextRun(file), stored);
         }
-        QCOMPARE(messages_->texts.size(), told.size());
-        for (int i = 0; i < told.size(); ++i) {
-            QVERIFY2(messages_->texts[i].contains(told[i].replace("<file>", file).replace("<folder>", folder)),
-                     qPrintable(messages_->texts[i]));
-        }
+        QCOMPARE(messages_->texts.size(), readsStored ? 2 : 1);
+        told.replace("<file>", QRegularExpression::escape(file))
+            .replace("<folder>", QRegularExpression::escape(folder));
+        const QRegularExpression expected(told, QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(expected.match(messages_->texts.join('|')).hasMatch(), qPrintable(messages_->texts.join('|')));
     }
 };
 
