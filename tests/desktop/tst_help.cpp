@@ -92,30 +92,28 @@ private Q_SLOTS:
         }
     }
 
-    // Each help command of the two game windows shows its page and pane in
-    // one help window of its own, which a close key closes and the next
-    // request brings back.
+    // Each help command of the two game windows (the row; "scores" for the
+    // high-score window's) shows its page and pane in one help window of its
+    // own, which a close key closes and the next request brings back.
     void windowCommands_data()
     {
-        QTest::addColumn<bool>("highScoreWindow");
         QTest::addColumn<QString>("command");
         QTest::addColumn<HelpPane>("pane");
         QTest::addColumn<QString>("page");
-        QTest::newRow("main Contents") << false << "mnuContents" << HelpPane::Topic << "Welcome.htm";
-        QTest::newRow("toolbar Help") << false << "Toolbar1_Help" << HelpPane::Contents << "Welcome.htm";
-        QTest::newRow("main Index") << false << "mnuIndex" << HelpPane::Index << "Welcome.htm";
-        QTest::newRow("scores Contents") << true << "mnuContents" << HelpPane::Topic << "High_Scores.htm";
+        QTest::newRow("main Contents") << "mnuContents" << HelpPane::Topic << "Welcome.htm";
+        QTest::newRow("toolbar Help") << "Toolbar1_Help" << HelpPane::Contents << "Welcome.htm";
+        QTest::newRow("main Index") << "mnuIndex" << HelpPane::Index << "Welcome.htm";
+        QTest::newRow("scores Contents") << "mnuContents" << HelpPane::Topic << "High_Scores.htm";
     }
     void windowCommands()
     {
-        QFETCH(bool, highScoreWindow);
         QFETCH(QString, command);
         QFETCH(HelpPane, pane);
         HelpWindow* help = &HelpWindowFor(kBuildFolder);
         bmd::ui::frmBrightmooseConcentration mainWindow;
         bmd::ui::ScoreKeeper scores(std::filesystem::path{});
         bmd::ui::frmHighScores scoresWindow(&mainWindow, scores, false, 0);
-        QWidget& window = highScoreWindow ? static_cast<QWidget&>(scoresWindow) : mainWindow;
+        QWidget& window = QTest::currentDataTag()[0] == 's' ? static_cast<QWidget&>(scoresWindow) : mainWindow;
         for (const QKeySequence& closeKey : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             window.findChild<QAction*>(command)->trigger();
             QVERIFY(TheHelpWindow() == help && help->isVisible() && !help->parentWidget()

@@ -16,7 +16,6 @@ class HeldStore {
 public:
     HeldStore(const QString& file, const char* lock)
     {
-        holder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         holder_.start(QStringLiteral("python3"),
                       {QStringLiteral("-c"), QString::fromLatin1(kHolder), file, QString::fromLatin1(lock)});
         QVERIFY(holder_.waitForReadyRead(10000) && holder_.readLine().trimmed() == "held");
