@@ -57,7 +57,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("tellAfterMs");
         QTest::newRow("released before the player is told") << 60000;
-        QTest::newRow("released after the player was told") << 0;
+        QTest::newRow("released after the player was told") << ScoreKeeper::kRetryMs;
     }
     void scoresWaitForTheStore()
     {
@@ -66,26 +66,22 @@ private Q_SLOTS:
         tables::Store(store, tables::Make({"50", "60"}));
         std::optional<HeldStore> other(std::in_place, store, kHoldAgainstWriters);
         ScoreKeeper keeper(Native("scores.sqlite"), tellAfterMs);
+        QStringList told{"Your score could not be saved: another program is using the high-score file \"" + store
+                             + "\".\n\nClose the other program: the game keeps trying and saves the score as soon as "
+                               "it can.\n\nIt stays in the high-score table until you close the game.",
+                         "Your score has now been saved in the high-score table.\n\nNothing needs to be done."};
+        told = told.mid(0, tellAfterMs == ScoreKeeper::kRetryMs ? 2 : 0);
         for (const char* name : {"1,50", "2.50"}) {
             keeper.SaveNewScore(27, QString::fromLatin1(name), nullptr);
-            QTest::qWait(ScoreKeeper::kRetryMs + 200); // past a try of the store
+            QTest::qWait(ScoreKeeper::kRetryMs + 350); // past the first try of the store, told there
+            QCOMPARE(messages_->texts, told.mid(0, 1));
         }
         QCOMPARE(keeper.Table().At(2), (HighScoreEntry{"2.50", "27"}));
-        QStringList told;
-        if (tellAfterMs == 0) {
-            told << "Your score could not be saved: another program is using the high-score file \"" + store
-                        + "\".\n\nClose the other program: the game keeps trying and saves the score as soon as it "
-                          "can.\n\nIt stays in the high-score table until you close the game.";
-        }
-        QCOMPARE(messages_->texts, told);
         other.reset();
         QTRY_COMPARE(tables::NextRun(store).At(2).Score, std::string("27"));
         const HighScoreTable next = tables::NextRun(store);
         QCOMPARE(QString::fromStdString(next.At(1).Name + " " + next.At(2).Name),
                  QLocale::system().decimalPoint() == "," ? "2 2.50" : "1,50 2");
-        if (tellAfterMs == 0) {
-            told << "Your score has now been saved in the high-score table.\n\nNothing needs to be done.";
-        }
         QTRY_COMPARE(messages_->texts, told);
     }
 

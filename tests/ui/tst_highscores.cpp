@@ -121,6 +121,8 @@ private Q_SLOTS:
         QCOMPARE(colours.join(' '), "#00c000 #ffffff #00ff00 #ffffff #00ff00 #008000 #000000 #c0c0c0 #008000 #000000");
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 0)).center());
         QVERIFY(grid->selectedItems().isEmpty()); // the header is no place to select
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+        QCOMPARE(QApplication::focusWidget(), grid); // nor is any place to edit
 
         QTest::keyClick(grid, Qt::Key_Tab); // Tab leaves the grid
         QCOMPARE(QApplication::focusWidget(), Control(*window, "btnClear"));
@@ -213,28 +215,32 @@ private Q_SLOTS:
         QFETCH(QStringList, stored);
         const contrast::DarkDesktop dark;
         const auto window = Shows(tables::Make(stored), true, 27, kHoldAgainstReaders);
+        auto* grid = Control<QTableWidget>(*window, "fgHighScores");
+        const auto cell = [&](int row) {
+            return contrast::Greys(grid->viewport(), grid->visualItemRect(grid->item(row, 1)));
+        };
         const QString waiting = "The high scores are in use by another program; trying again…";
         QTRY_COMPARE(Said(*window), waiting);
-        auto* label = Control<QLabel>(*window, "lblWaiting");
-        QCOMPARE(Controls(*window) + " " + label->text(), "-~+* - btnOK " + waiting);
-        QVERIFY(contrast::Greys(label, {}).first > 30 && contrast::Greys(label, {}).second > 200);
+        auto* note = Control<QLabel>(*window, "lblWaiting");
+        QCOMPARE(Controls(*window) + " " + note->text(), "-~+* - btnOK " + waiting);
+        const auto [ground, text] = contrast::Greys(note, {});
+        QVERIFY(ground > 30 && text > 200 && cell(0).first < 60 && cell(0).second > 80); // below the header
         QCOMPARE(Shown(*window), HighScoreTable{});
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(window->isVisible());
         QTest::qWait(bmd::ui::ScoreKeeper::kRetryMs + 200); // read again when needed, not on the store's timer
         other_.reset();
-        QTRY_VERIFY(!label->isVisible());
+        QTRY_VERIFY(!note->isVisible());
         QTEST(Controls(*window) + " " + Said(*window), "then");
         QCOMPARE(Shown(*window).At(1), tables::Make(stored).At(1));
         auto* name = Control<QLineEdit>(*window, "txtPlayer");
         QTest::keyClicks(name, "Moose");
-        auto* grid = Control<QTableWidget>(*window, "fgHighScores");
-        const auto cell = [&](int row) {
-            return contrast::Greys(grid->viewport(), grid->visualItemRect(grid->item(row, 1)));
-        };
+        auto* label = Control<QLabel>(*window, "lblPlayer");
         QVERIFY(cell(3).first > 30 && cell(3).second > 200);
-        for (const auto& [darkest, lightest] : {cell(0), cell(4), contrast::Greys(name, {}),
-                                                contrast::Greys(Control<QLabel>(*window, "lblPlayer"), {})}) {
+        // The header, a banded row, the name box beside its label, the label.
+        for (const auto& [darkest, lightest] :
+             {cell(0), cell(4), contrast::Greys(label, label->rect().translated(label->width(), 0)),
+              contrast::Greys(label, {})}) {
             QVERIFY(!name->isVisible() || (darkest < 60 && lightest > 80)); // black text on a green ground
         }
     }
