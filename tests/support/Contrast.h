@@ -13,14 +13,15 @@
 
 namespace contrast {
 
-// Sets the dark theme for as long as it lives: light text on dark grounds.
+// Sets the dark theme for as long as it lives: light text on dark grounds,
+// the windows' text a little greyer than the text in text areas.
 struct DarkDesktop {
     QPalette before = QApplication::palette();
     DarkDesktop()
     {
         const QColor ground(0x35, 0x35, 0x35);
-        QApplication::setPalette(QPalette(Qt::white, ground, Qt::white, Qt::black, Qt::gray, Qt::white, Qt::white,
-                                          QColor(0x2a, 0x2a, 0x2a), ground));
+        QApplication::setPalette(QPalette(QColor(0xee, 0xee, 0xec), ground, Qt::white, Qt::black, Qt::gray, Qt::white,
+                                          Qt::white, QColor(0x2a, 0x2a, 0x2a), ground));
     }
     ~DarkDesktop() { QApplication::setPalette(before); }
 };

@@ -2,10 +2,9 @@
 
 #include "RecordingGameWindow.h"
 #include "ScoreKeeper.h"
-#include "ScoreTables.h"
 #include "frmBrightmooseConcentration.h"
 
-#include <QtTest>
+#include <QFile>
 
 // A shown main window on the ordered board, with a seeded score store behind
 // it: the start of every test that ends a game or opens the high scores.
@@ -16,7 +15,6 @@ struct ScoredTable {
         window.SetScoreKeeper(&scores);
         window.show();
     }
-    bool Exposed() { return QTest::qWaitForWindowExposed(&window); }
 
     bmd::ui::ScoreKeeper scores;
     ScriptedRandom random{OrderedBoard()};
