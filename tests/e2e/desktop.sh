@@ -160,4 +160,4 @@ fi
 press F3
 wait_for 10 game_ended || fail "F3 did not end the program"
 [ -z "$no_orca" ] || { echo "SKIP: $no_orca; the game played by keys and mouse passed"; exit 77; }
-echo "PASS: splash skipped by a key; a miss and a pair by keys, a try by mouse, seen and heard; saved; high scores; ended"
+echo "PASS: splash skipped by a key; a miss and a pair by keys, a try by mouse, heard and read on the bus; saved; high scores; ended"
