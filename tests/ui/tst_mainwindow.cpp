@@ -1,3 +1,4 @@
+#include "Art.h"
 #include "CardImage.h"
 #include "CardTable.h"
 #include "Contrast.h"
@@ -83,6 +84,12 @@ private Q_SLOTS:
         const QPixmap& face = window.Table()->Card(0)->Picture();
         QCOMPARE(face.devicePixelRatio(), window.devicePixelRatioF());
         QCOMPARE(face.deviceIndependentSize().toSize(), first.size());
+        // Between the two drawn sizes (150%) the sharper drawing is scaled down
+        // smoothly: no uneven steps of a pixel-by-pixel scaling.
+        const QImage smooth = art::ReadPng(":/art2x/cards/face00.png")
+                                  .toImage()
+                                  .scaled(face.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(face.devicePixelRatio() != 1.5 || face.toImage() == smooth.convertToFormat(face.toImage().format()));
     }
 
     // Under a dark desktop theme the menu bar's and the status panels' text
