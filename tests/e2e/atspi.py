@@ -5,8 +5,6 @@
 #   atspi.py cards              every card the table still offers: "x y w h name",
 #                               its place on the screen and its name
 #   atspi.py counters           the names of the status bar's numbers
-#   atspi.py scores             the high-score table: its column headers, then
-#                               the first place: rank, score, player
 #   atspi.py press NAME         does what the named card, menu item or button does
 # Fails (status 1) while what it looks for is not on the bus.
 import signal
@@ -47,13 +45,6 @@ def main(command, *args):
                 node.queryAction().doAction(0)
                 return True
         return False
-    if command == "scores":
-        tables = [node for node in inside("dialog", TITLE + " High Scores") if node.getRole() == pyatspi.ROLE_TABLE]
-        if tables:
-            table = tables[0].queryTable()
-            print(",".join(table.getColumnDescription(c) for c in range(table.nColumns)))
-            print(",".join([table.getRowDescription(0)] + [table.getAccessibleAt(0, c).name for c in range(table.nColumns)]))
-        return bool(tables)
     nodes = inside("frame", TITLE)
     for node in nodes:
         if command == "cards" and node.getRole() == pyatspi.ROLE_TABLE:
